@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/Form1Controls.h"
+#include "app/Game.h"
+
+#include <QWidget>
+
+class MessageBoxes;
+class RandomSource;
+
+// The game's one window: fixed size, black, titled QUORBIT. It builds every
+// control from its layout tables and hands each click and tick to the game.
+class Form1 : public QWidget {
+public:
+    Form1(const QString& programFolder, RandomSource& random, MessageBoxes& boxes);
+
+    Form1Controls& controls() { return ui_; }
+    Game& game() { return game_; }
+
+private:
+    void connectHandlers();
+
+    Form1Controls ui_;
+    Game game_;
+};

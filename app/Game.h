@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/Form1Controls.h"
+#include "app/controls/PictureFiles.h"
+#include "board/GameState.h"
+#include "storage/Connection.h"
+#include "storage/RecordSet.h"
+
+#include <QString>
+
+class MessageBoxes;
+class RandomSource;
+
+// The game behind the window: its state record, its event handlers and its
+// procedures. Handlers and procedures keep the names the game's design gives
+// them; each area of the game defines its own in its folder (board/, rules/,
+// scoring/, storage/, app/).
+class Game : public GameState {
+public:
+    Game(Form1Controls& ui, QString programFolder, RandomSource& random, MessageBoxes& boxes);
+
+    // Start-up and exit.
+    void Form_Load();
+    void Label26_Click();
+
+    // The database connection, the current record set, the file they use and
+    // the last statement sent.
+    Connection cn;
+    RecordSet rs;
+    QString accedi_database;
+    QString sqlText;
+
+    // Lays out the two number labels of cell cellIndex for the code in
+    // currentCode.
+    void PlaceCellLabels();
+
+    const QString& programFolder() const { return programFolder_; }
+
+    // The picture file `name` of the images folder beside the program.
+    Picture LoadTilePicture(const QString& name);
+    // Reads every picture a level can need, so a missing file is reported at
+    // start-up and not in the middle of a game.
+    void CheckTilePictures();
+
+    Form1Controls& ui;
+    RandomSource& random;
+    MessageBoxes& boxes;
+
+private:
+    QString programFolder_;
+    PictureFiles pictures_;
+};

@@ -1,0 +1,37 @@
+#include "app/Game.h"
+
+#include "storage/GameDatabase.h"
+#include "storage/RandomSequenceCounter.h"
+
+namespace {
+// The window's outer size, frame and caption included.
+constexpr int kWindowHeight = 11255;
+constexpr int kWindowWidth = 15280;
+}  // namespace
+
+void Game::Form_Load()
+{
+    ui.Form1.setHeight(kWindowHeight);
+    ui.Form1.setWidth(kWindowWidth);
+
+    // Pictures first: a start-up that fails on a missing picture must not
+    // have moved the stored counter already.
+    CheckTilePictures();
+
+    accedi_database = programFolder() + QStringLiteral("/qb.mdb");
+    openGameDatabase(cn, accedi_database);
+    advanceRandomSequence(cn, rs, sqlText, random, accedi_database);
+
+    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
+        PictureBox& cell = ui.Picture1[cellIndex];
+        cell.setVisible(false);
+        cell.setTop(0);
+        cell.setLeft(0);
+    }
+}
+
+void Game::Label26_Click()
+{
+    cn.close();
+    ui.Form1.unload();
+}

@@ -1,0 +1,25 @@
+#include "app/StartupFailure.h"
+
+#include "app/Game.h"
+#include "app/MessageBoxes.h"
+#include "storage/DatabaseError.h"
+
+#include <cstdio>
+
+std::optional<QString> loadForm(Game& game)
+{
+    try {
+        game.Form_Load();
+    } catch (const DatabaseError& error) {
+        return error.message();
+    } catch (const PictureError& error) {
+        return error.message();
+    }
+    return std::nullopt;
+}
+
+void reportStartupFailure(MessageBoxes& boxes, const QString& message)
+{
+    std::fprintf(stderr, "QUORBIT: %s\n", qPrintable(message));
+    boxes.show(message, MessageBoxes::Buttons::Ok, QStringLiteral("QUORBIT"), MessageBoxes::Icon::Critical);
+}

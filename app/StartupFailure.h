@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class Game;
+class MessageBoxes;
+
+// Runs the window's start-up. A database file or a picture that cannot be
+// used ends the program before the window is shown; the reason comes back
+// here, naming the file and what is wrong with it.
+std::optional<QString> loadForm(Game& game);
+
+// Tells the player, in a box titled QUORBIT, and standard error, why the game
+// cannot start.
+void reportStartupFailure(MessageBoxes& boxes, const QString& message);

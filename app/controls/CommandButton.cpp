@@ -1,0 +1,37 @@
+#include "app/controls/CommandButton.h"
+
+#include <QPushButton>
+
+void CommandButton::create(Control& container)
+{
+    button_ = new QPushButton(container.widget());
+    button_->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button_, &QPushButton::clicked, [this] { deliverClick(); });
+    attach(button_, &container);
+    applyGeometry();
+}
+
+QString CommandButton::caption() const
+{
+    return button_->text();
+}
+
+void CommandButton::setCaption(const QString& caption)
+{
+    button_->setText(caption);
+}
+
+void CommandButton::setFont(const Font& font)
+{
+    button_->setFont(toQFont(font));
+}
+
+void CommandButton::setBackColor(Colour colour)
+{
+    // A style sheet is the one way to colour a push button the same on every
+    // platform style, as the graphical button of the design is.
+    const QColor back = toQColor(colour);
+    button_->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black; border: 2px outset %2; }"
+                                          "QPushButton:pressed { border-style: inset; }")
+                               .arg(back.name(), back.lighter(130).name()));
+}

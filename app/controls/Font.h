@@ -1,0 +1,19 @@
+#pragma once
+
+class QFont;
+
+// A font as the window design gives it. Captions use the game's digital face;
+// the numbers on the cells use the plain system font.
+struct Font {
+    enum class Face { Caption, System };
+
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    Face face = Face::Caption;
+};
+
+// The Qt font for a design font, sized in pixels at 96 dpi so that the text
+// fits the twips layout whatever the screen reports.
+QFont toQFont(const Font& font);

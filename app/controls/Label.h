@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/controls/Colour.h"
+#include "app/controls/Control.h"
+#include "app/controls/Font.h"
+
+#include <QString>
+
+class LabelWidget;
+
+enum class Alignment { Left, Right, Center };
+
+// A caption on the window or on a panel. Labels wrap words within their
+// width, keep runs of blanks, and paint their background unless transparent.
+class Label : public Control {
+public:
+    void create(Control& container);
+
+    const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
+
+    Colour foreColor() const { return foreColor_; }
+    void setForeColor(Colour colour);
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    bool transparent() const { return transparent_; }
+    void setTransparent(bool transparent);
+
+    const Font& font() const { return font_; }
+    void setFont(const Font& font);
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment alignment);
+    // Sized to its caption: the label grows or shrinks from its top left.
+    bool autoSize() const { return autoSize_; }
+    void setAutoSize(bool autoSize);
+
+private:
+    friend class LabelWidget;
+    void fitToCaption();
+    void repaint();
+
+    LabelWidget* view_ = nullptr;
+    QString caption_;
+    Colour foreColor_ = colours::kButtonText;
+    Colour backColor_ = colours::kMenuText;
+    bool transparent_ = false;
+    Font font_;
+    Alignment alignment_ = Alignment::Left;
+    bool autoSize_ = false;
+};

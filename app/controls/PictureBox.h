@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/controls/Colour.h"
+#include "app/controls/Control.h"
+#include "app/controls/Picture.h"
+
+class PictureBoxWidget;
+
+// A picture box: a container with a background, an optional border and an
+// optional picture. Cells stretch their tile over the whole box; the other
+// boxes show their picture at its own size from the top left.
+class PictureBox : public Control {
+public:
+    enum class Border { None, FixedSingle };
+
+    void create(Control& container);
+
+    const Picture& picture() const { return picture_; }
+    void setPicture(const Picture& picture);
+
+    Colour backColor() const { return backColor_; }
+    void setBackColor(Colour colour);
+    Border border() const { return border_; }
+    void setBorder(Border border);
+    void setStretchPicture(bool stretch);
+    bool stretchPicture() const { return stretch_; }
+
+private:
+    PictureBoxWidget* view_ = nullptr;
+    Picture picture_;
+    Colour backColor_ = colours::kMenuText;
+    Border border_ = Border::None;
+    bool stretch_ = false;
+};

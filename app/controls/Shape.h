@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/controls/Colour.h"
+#include "app/controls/Control.h"
+
+class ShapeWidget;
+
+// A square outline drawn on its container; it takes no clicks, they go to
+// whatever lies beneath.
+class Shape : public Control {
+public:
+    enum class Kind { Square, RoundedSquare };
+
+    void create(Control& container);
+
+    Kind kind() const { return kind_; }
+    void setKind(Kind kind) { kind_ = kind; }
+    Colour borderColor() const { return borderColor_; }
+    void setBorderColor(Colour colour) { borderColor_ = colour; }
+    int borderWidth() const { return borderWidth_; }
+    void setBorderWidth(int pixels) { borderWidth_ = pixels; }
+
+private:
+    ShapeWidget* view_ = nullptr;
+    Kind kind_ = Kind::Square;
+    Colour borderColor_ = colours::kButtonText;
+    int borderWidth_ = 1;
+};

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "app/controls/Colour.h"
+#include "app/controls/Control.h"
+#include "app/controls/Font.h"
+
+#include <QString>
+
+class QLineEdit;
+
+// The one-line entry box for the player's name.
+class TextBox : public Control {
+public:
+    void create(Control& container);
+
+    QString text() const;
+    void setText(const QString& text);
+    int maxLength() const;
+    void setMaxLength(int characters);
+    void setFont(const Font& font);
+    void setColours(Colour fore, Colour back);
+
+private:
+    QLineEdit* edit_ = nullptr;
+};
