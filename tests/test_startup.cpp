@@ -1,0 +1,117 @@
+// Start-up: the database file beside the program, the random sequence moved
+// on by its counter, and the clear refusals when a file cannot be used.
+#include "support/StartedWindow.h"
+#include "storage/Connection.h"
+#include "storage/RandomSequenceCounter.h"
+
+#include <QFile>
+
+namespace {
+
+int storedCounter(const QString& file)
+{
+    Connection cn;
+    cn.open(file);
+    return cn.openRecordSet(QStringLiteral("SELECT * FROM temp WHERE dato= 'nummag' "))
+        .field(QStringLiteral("dato1"))
+        .toInt();
+}
+
+QByteArray bytesOf(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstRunMakesTheDatabaseAndStoresTheAdvancedCounter()
+    {
+        StartedWindow window;
+        QVERIFY(!window.failure);
+        QVERIFY(QFile::exists(window.folder.database()));
+        FixedSequenceRandom replay;
+        QCOMPARE(storedCounter(window.folder.database()), advanceCounter(0, replay));
+        QCOMPARE(window.game().sqlText,
+                 QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'").arg(advanceCounter(0, *std::make_unique<FixedSequenceRandom>())));
+    }
+
+    // Every run continues the one fixed sequence from where the stored
+    // counter says, so the second run starts further along than the first.
+    void secondRunContinuesFromTheStoredCounter()
+    {
+        ProgramFolder folder;
+        ScriptedMessageBoxes boxes;
+        int counters[2] = {};
+        for (int& counter : counters) {
+            FixedSequenceRandom random;
+            Form1 form(folder.path(), random, boxes);
+            QVERIFY(!loadForm(form.game()));
+            counter = storedCounter(folder.database());
+        }
+        FixedSequenceRandom replay;
+        QCOMPARE(counters[1], advanceCounter(qint16(counters[0]), replay));
+    }
+
+    void missingPictureIsNamedBeforeAnythingIsWritten()
+    {
+        ProgramFolder folder;
+        QVERIFY(QFile::remove(folder.file(QStringLiteral("images/2b.jpg"))));
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(folder.path(), random, boxes);
+        const auto failure = loadForm(form.game());
+        QVERIFY(failure);
+        QVERIFY2(failure->contains(QStringLiteral("2b.jpg")), qPrintable(*failure));
+        QVERIFY(!QFile::exists(folder.database()));
+    }
+
+    void unreadablePictureIsNamed()
+    {
+        ProgramFolder folder;
+        QFile garbage(folder.file(QStringLiteral("images/ok.jpg")));
+        QVERIFY(garbage.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        garbage.write("not a picture at all");
+        garbage.close();
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(folder.path(), random, boxes);
+        const auto failure = loadForm(form.game());
+        QVERIFY(failure);
+        QVERIFY2(failure->contains(QStringLiteral("ok.jpg")), qPrintable(*failure));
+    }
+
+    void refusedDatabaseIsNamedAndLeftAsItWas_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("random bytes") << QByteArray(8192, '\x5a');
+        QTest::newRow("plain text") << QByteArray("this is not a database\n");
+    }
+    void refusedDatabaseIsNamedAndLeftAsItWas()
+    {
+        QFETCH(QByteArray, content);
+        ProgramFolder folder;
+        QFile file(folder.database());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(folder.path(), random, boxes);
+        const auto failure = loadForm(form.game());
+        QVERIFY(failure);
+        QVERIFY2(failure->contains(folder.database()), qPrintable(*failure));
+        QCOMPARE(bytesOf(folder.database()), content);
+
+        reportStartupFailure(boxes, *failure);
+        QCOMPARE(boxes.titles, QStringList{QStringLiteral("QUORBIT")});
+        QCOMPARE(boxes.prompts, QStringList{*failure});
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "test_startup.moc"

@@ -1,0 +1,250 @@
+// The window as the player first sees it: every control in its design state,
+// the panels stacked so the menu hides the board, and the exit.
+#include "support/StartedWindow.h"
+
+#include <QWidget>
+
+namespace {
+
+using F = Form1Controls;
+
+QPoint centreOf(const Control& control)
+{
+    QWidget* widget = control.widget();
+    return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+// The control the player sees and clicks at that point of the window.
+QWidget* topmostAt(QWidget* window, QPoint point)
+{
+    QWidget* hit = window->childAt(point);
+    return hit ? hit : window;
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<StartedWindow>();
+        QVERIFY2(!window->failure, qPrintable(window->failure.value_or(QString())));
+        window->form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window->form.get()));
+    }
+    void cleanup() { window.reset(); }
+
+    void windowIsFixedBlackAndTitled()
+    {
+        QWidget* form = window->form.get();
+        QCOMPARE(form->windowTitle(), QStringLiteral("QUORBIT"));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        // 15280 x 11255 twips outside: 1018 x 750 pixels less the classic frame.
+        QCOMPARE(form->size(), QSize(1012, 729));
+        QCOMPARE(window->ui().Form1.height(), 11255);
+        QCOMPARE(window->ui().Form1.width(), 15280);
+        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(form->windowIcon().availableSizes().size(), 3);
+    }
+
+    void onlyBannerAndMenuAreInView_data()
+    {
+        QTest::addColumn<PictureBox F::*>("box");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("banner") << &F::Picture2 << true;
+        QTest::newRow("menu") << &F::Picture4 << true;
+        QTest::newRow("result") << &F::Picture3 << false;
+        QTest::newRow("hi-scores") << &F::Picture5 << false;
+        QTest::newRow("name entry") << &F::Picture6 << false;
+        QTest::newRow("credits") << &F::Picture7 << false;
+        QTest::newRow("how to play") << &F::Picture8 << false;
+    }
+    void onlyBannerAndMenuAreInView()
+    {
+        QFETCH(PictureBox F::*, box);
+        QFETCH(bool, visible);
+        QCOMPARE((window->ui().*box).visible(), visible);
+    }
+
+    void cellsAreHiddenAndStackedTopLeft()
+    {
+        for (const PictureBox& cell : window->ui().Picture1) {
+            QVERIFY(!cell.visible());
+            QCOMPARE(cell.left(), 0);
+            QCOMPARE(cell.top(), 0);
+        }
+        QCOMPARE(window->game().cellIndex, 308);
+    }
+
+    // The counters, the markers and the move message lie under the menu.
+    void menuCoversWhatLiesOnTheWindow_data()
+    {
+        QTest::addColumn<Label F::*>("label");
+        QTest::newRow("time bonus") << &F::Label7;
+        QTest::newRow("total") << &F::Label16;
+        QTest::newRow("START ==") << &F::Label3;
+        QTest::newRow("move message") << &F::Label4;
+    }
+    void menuCoversWhatLiesOnTheWindow()
+    {
+        QFETCH(Label F::*, label);
+        Label& covered = window->ui().*label;
+        QVERIFY(covered.visible());
+        QWidget* seen = topmostAt(window->form.get(), centreOf(covered));
+        QVERIFY(seen == window->ui().Picture4.widget() || seen->parentWidget() == window->ui().Picture4.widget());
+    }
+
+    void menuItemsAreSeenAndClickable_data()
+    {
+        QTest::addColumn<Label F::*>("item");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("new game") << &F::Label22 << "new game";
+        QTest::newRow("hi-scores") << &F::Label23 << "hi-scores";
+        QTest::newRow("how to play") << &F::Label24 << "how to play";
+        QTest::newRow("credits") << &F::Label25 << "credits";
+        QTest::newRow("exit") << &F::Label26 << "exit";
+    }
+    void menuItemsAreSeenAndClickable()
+    {
+        QFETCH(Label F::*, item);
+        QFETCH(QString, caption);
+        Label& label = window->ui().*item;
+        QCOMPARE(label.caption(), caption);
+        QCOMPARE(topmostAt(window->form.get(), centreOf(label)), label.widget());
+        QCOMPARE(label.foreColor(), Colour(0xED9487));
+        QCOMPARE(label.font().points, 72.0);
+        QVERIFY(label.font().bold && label.font().italic);
+    }
+
+    // Each panel lies exactly over the menu and above it, in the design's order.
+    void panelsStackOverTheMenu()
+    {
+        F& ui = window->ui();
+        const QObjectList& order = window->form->children();
+        auto level = [&](const Control& c) { return order.indexOf(c.widget()); };
+        QVERIFY(level(ui.Label7) < level(ui.Picture4));
+        QVERIFY(level(ui.Shape2[0]) < level(ui.Picture4));
+        QVERIFY(level(ui.Picture4) < level(ui.Picture2));
+        QVERIFY(level(ui.Picture2) < level(ui.Picture1[0]));
+        QVERIFY(level(ui.Picture1[307]) < level(ui.Picture3));
+        QVERIFY(level(ui.Picture3) < level(ui.Picture5));
+        QVERIFY(level(ui.Picture5) < level(ui.Picture7));
+        QVERIFY(level(ui.Picture7) < level(ui.Picture8));
+        for (const PictureBox* panel : {&ui.Picture5, &ui.Picture7, &ui.Picture8}) {
+            QCOMPARE(panel->widget()->geometry(), ui.Picture4.widget()->geometry());
+        }
+    }
+
+    void designCaptionsColoursAndPlaces_data()
+    {
+        QTest::addColumn<Label F::*>("label");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<Colour>("fore");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("visible");
+        const Colour grey = colours::kMenuBar;
+        QTest::newRow("prev level") << &F::Label20 << "prev level" << grey << QRect(0, 3000, 1575, 375) << true;
+        QTest::newRow("prev value") << &F::Label21 << "0" << grey << QRect(1560, 3000, 855, 375) << true;
+        QTest::newRow("fast click") << &F::Label8 << "10000" << grey << QRect(1560, 3960, 855, 375) << true;
+        QTest::newRow("door") << &F::Labeldoor << "0" << grey << QRect(1560, 5400, 855, 375) << true;
+        QTest::newRow("separator") << &F::Label14 << "----------------" << grey << QRect(15, 6240, 2415, 135) << true;
+        QTest::newRow("total") << &F::Label16 << "10000" << Colour(0x0000FF) << QRect(1560, 6600, 855, 375) << true;
+        QTest::newRow("start marker") << &F::Label3 << "START ==" << Colour(0x008080) << QRect(1500, 2560, 1335, 300) << true;
+        QTest::newRow("level") << &F::Label19 << "level 1" << Colour(0x008080) << QRect(12960, 2160, 1335, 300) << true;
+        QTest::newRow("move message") << &F::Label4 << "Label4" << Colour(0x00C000) << QRect(1920, 10200, 6495, 495) << true;
+        QTest::newRow("result line") << &F::Label5 << "game over" << Colour(0x0000C0) << QRect(0, 0, 11480, 600) << true;
+        QTest::newRow("result total") << &F::Label17 << "game over" << Colour(0x0000C0) << QRect(0, 600, 11475, 600) << true;
+        QTest::newRow("list heading") << &F::Label31 << "player                                          points  level"
+                                      << Colour(0xED9487) << QRect(120, 1560, 14895, 615) << true;
+        QTest::newRow("entry prompt") << &F::Label36 << "please insert your name" << Colour(0xED9487)
+                                      << QRect(2640, 120, 9615, 855) << true;
+        QTest::newRow("credits") << &F::Label39 << "    designed and created  by" << Colour(0xED9487)
+                                 << QRect(240, 600, 14175, 2655) << true;
+        QTest::newRow("help") << &F::Label42 << "black hole - you lose" << Colour(0xED9487)
+                              << QRect(960, 1180, 5055, 375) << true;
+    }
+    void designCaptionsColoursAndPlaces()
+    {
+        QFETCH(Label F::*, label);
+        QFETCH(QString, caption);
+        QFETCH(Colour, fore);
+        QFETCH(QRect, twips);
+        QFETCH(bool, visible);
+        const Label& control = window->ui().*label;
+        QCOMPARE(control.caption(), caption);
+        QCOMPARE(control.foreColor(), fore);
+        QCOMPARE(QRect(control.left(), control.top(), control.width(), control.height()), twips);
+        QCOMPARE(control.visible(), visible);
+    }
+
+    void scoringTextKeepsItsRunsOfBlanks()
+    {
+        const QString text = window->ui().Label47.caption();
+        QVERIFY(text.startsWith("TIME BONUS - LEVEL START=10000 POINTS. -10 POINTS EVERY 2,5 SECONDS            FAST"));
+        QVERIFY(text.endsWith("created with then green            boxes"));
+    }
+
+    void quitLabelAndFramesWaitHidden()
+    {
+        F& ui = window->ui();
+        QVERIFY(!ui.Label27.visible());
+        QCOMPARE(ui.Label27.caption(), QStringLiteral("X"));
+        QVERIFY(!ui.Command2.visible());
+        QCOMPARE(ui.Command2.caption(), QStringLiteral("NEXT LEVEL"));
+        QVERIFY(ui.Shape1.visible());
+        QCOMPARE(QRect(ui.Shape1.left(), ui.Shape1.top(), ui.Shape1.width(), ui.Shape1.height()),
+                 QRect(3090, 3330, 560, 560));
+        for (const Shape& frame : ui.Shape2) {
+            QVERIFY(!frame.visible());
+            QCOMPARE(frame.width(), 555);
+        }
+        QCOMPARE(ui.Text1.maxLength(), 25);
+        QCOMPARE(ui.Text1.text(), QStringLiteral("1234567890123456789012345"));
+    }
+
+    // A disabled cell must look like an enabled one: Enabled is the game's
+    // flag, the widget itself stays enabled and keeps its colours.
+    void disabledCellLooksTheSame()
+    {
+        PictureBox& cell = window->ui().Picture1[5];
+        cell.setEnabled(false);
+        QVERIFY(cell.widget()->isEnabled());
+        QVERIFY(window->ui().Label1[5].widget()->isEnabled());
+        QVERIFY(!window->ui().Label1[5].answersClicks());
+    }
+
+    void timersWaitWithTheirIntervals_data()
+    {
+        QTest::addColumn<Timer F::*>("timer");
+        QTest::addColumn<int>("interval");
+        QTest::newRow("Timer1") << &F::Timer1 << 500;
+        QTest::newRow("Timer2") << &F::Timer2 << 2500;
+        QTest::newRow("Timer3") << &F::Timer3 << 300;
+        QTest::newRow("Timer4") << &F::Timer4 << 1000;
+        QTest::newRow("Timer5") << &F::Timer5 << 1000;
+        QTest::newRow("Timer7") << &F::Timer7 << 200;
+    }
+    void timersWaitWithTheirIntervals()
+    {
+        QFETCH(Timer F::*, timer);
+        QFETCH(int, interval);
+        QCOMPARE((window->ui().*timer).interval(), interval);
+        QVERIFY(!(window->ui().*timer).enabled());
+    }
+
+    void exitClosesTheDatabaseAndTheWindow()
+    {
+        QVERIFY(window->game().cn.isOpen());
+        QTest::mouseClick(window->ui().Label26.widget(), Qt::LeftButton);
+        QVERIFY(!window->game().cn.isOpen());
+        QVERIFY(!window->form->isVisible());
+    }
+
+private:
+    std::unique_ptr<StartedWindow> window;
+};
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"
