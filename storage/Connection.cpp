@@ -1,0 +1,118 @@
+#include "storage/Connection.h"
+
+#include "storage/DatabaseError.h"
+#include "storage/GameSchema.h"
+#include "storage/ScratchFile.h"
+#include "storage/SqlDialect.h"
+#include "storage/Statement.h"
+
+#include <QFileInfo>
+#include <stdexcept>
+
+const char* const Connection::kPassword = "rk58302746tolbem";
+
+namespace {
+
+QString absolutePath(const QString& file)
+{
+    return QFileInfo(file).absoluteFilePath();
+}
+
+// Reads every page, so a wrong password, a foreign file or a damaged page is found now and
+// not in the middle of a game. Reading never writes.
+void checkReadable(sqlite3* db, const QString& file)
+{
+    Statement check(db, QStringLiteral("PRAGMA quick_check"), file);
+    while (check.step()) {
+        if (check.row().value(0).toString() != QLatin1String("ok"))
+            throw DatabaseError(file, QStringLiteral("the file is damaged"));
+    }
+}
+
+} // namespace
+
+EngineHandle Connection::openEngine(const QString& path, bool mayCreate, const QString& reportAs) const
+{
+    return openKeyedEngine(path, {QByteArray(kPassword), mayCreate, busyTimeout_}, reportAs);
+}
+
+void Connection::open(const QString& file)
+{
+    close();
+    const QString path = absolutePath(file);
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw DatabaseError(path, QStringLiteral("the file does not exist"));
+    if (!info.isFile())
+        throw DatabaseError(path, QStringLiteral("it is a folder, not a file"));
+
+    EngineHandle db = openEngine(path, false, path);
+    checkReadable(db.get(), path);
+    db_ = std::move(db);
+    file_ = path;
+}
+
+void Connection::create(const QString& file)
+{
+    close();
+    const QString path = absolutePath(file);
+    if (QFileInfo::exists(path))
+        throw DatabaseError(path, QStringLiteral("a file of that name is already there"));
+
+    // Built beside its final place and renamed into it, so nobody ever finds half a database.
+    ScratchFile scratch(path);
+    {
+        EngineHandle db = openEngine(scratch.path(), true, path);
+        for (const QString& statement : newDatabaseStatements())
+            Statement(db.get(), statement, path).step();
+    }
+    scratch.moveInto(path);
+    open(path);
+}
+
+void Connection::close()
+{
+    db_.reset();
+    file_.clear();
+}
+
+void Connection::requireOpen() const
+{
+    if (!isOpen())
+        throw std::logic_error("Connection: the database is not open");
+}
+
+RecordSet Connection::openRecordSet(const QString& source)
+{
+    requireOpen();
+    Statement query(db_.get(), recordSetSql(source), file_);
+    QList<QVariantList> rows;
+    while (query.step())
+        rows << query.row();
+    return RecordSet(file_, query.columnNames(), std::move(rows));
+}
+
+void Connection::execute(const QString& sql)
+{
+    requireOpen();
+    Statement command(db_.get(), toEngineDialect(sql), file_);
+    while (command.step()) {
+        // Rows a command returns are not wanted; stepping on runs it to the end.
+    }
+}
+
+void Connection::addRow(const QString& table, const QList<QVariant>& values)
+{
+    requireOpen();
+    if (!isBareTableName(table))
+        throw std::invalid_argument("Connection::addRow: not a table name");
+    QStringList placeholders;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        placeholders << QStringLiteral("?");
+    Statement insert(db_.get(),
+                     QStringLiteral(R"(INSERT INTO "%1" VALUES (%2))").arg(table, placeholders.join(QLatin1Char(','))),
+                     file_);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        insert.bind(int(i + 1), values.at(i));
+    insert.step();
+}

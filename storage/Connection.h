@@ -1,0 +1,43 @@
+#pragma once
+
+#include "storage/EngineHandle.h"
+#include "storage/RecordSet.h"
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <chrono>
+
+// The one connection of the game to qb.mdb, open for the whole run. Every failure is a
+// DatabaseError naming the file, and a file that is refused is never written to.
+class Connection {
+public:
+    static const char* const kPassword;
+    // Long enough for another copy of the game to finish writing its counter or hi-score.
+    static constexpr std::chrono::milliseconds kDefaultBusyTimeout{5000};
+
+    Connection() = default;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void open(const QString& file);
+    void create(const QString& file);
+    void close();
+    bool isOpen() const { return db_ != nullptr; }
+    const QString& file() const { return file_; }
+
+    // Applies from the next open() or create() on.
+    void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
+
+    RecordSet openRecordSet(const QString& source);
+    void execute(const QString& sql);
+    void addRow(const QString& table, const QList<QVariant>& values);
+
+private:
+    EngineHandle openEngine(const QString& path, bool mayCreate, const QString& reportAs) const;
+    void requireOpen() const;
+
+    EngineHandle db_;
+    QString file_;
+    std::chrono::milliseconds busyTimeout_ = kDefaultBusyTimeout;
+};

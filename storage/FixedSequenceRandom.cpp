@@ -1,0 +1,33 @@
+#include "storage/FixedSequenceRandom.h"
+
+namespace {
+
+constexpr quint64 kMultiplier = 6364136223846793005ULL;
+// The reference seeding of PCG32 (initial state 42, stream 54), so the outputs can be checked
+// against the generator's published first values.
+constexpr quint64 kInitialState = 42;
+constexpr quint64 kStream = 54;
+
+} // namespace
+
+FixedSequenceRandom::FixedSequenceRandom()
+    : increment_((kStream << 1u) | 1u)
+{
+    nextUInt32();
+    state_ += kInitialState;
+    nextUInt32();
+}
+
+quint32 FixedSequenceRandom::nextUInt32()
+{
+    const quint64 old = state_;
+    state_ = old * kMultiplier + increment_;
+    const auto xorShifted = quint32(((old >> 18u) ^ old) >> 27u);
+    const auto rotation = quint32(old >> 59u);
+    return (xorShifted >> rotation) | (xorShifted << ((32u - rotation) & 31u));
+}
+
+float FixedSequenceRandom::Rnd()
+{
+    return float(nextUInt32() >> 8) * 0x1p-24f;
+}

@@ -1,0 +1,53 @@
+#include "storage/GameDatabase.h"
+
+#include "storage/Connection.h"
+#include "storage/DatabaseError.h"
+#include "storage/GameSchema.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// Column 1 of the engine's table_info rows holds the column name.
+constexpr int kTableInfoNameColumn = 1;
+
+QStringList columnNamesOf(Connection& cn, const QString& table)
+{
+    const RecordSet info = cn.openRecordSet(QStringLiteral(R"(PRAGMA main.table_info("%1"))").arg(table));
+    QStringList names;
+    for (int row = 0; row < info.rowCount(); ++row)
+        names << info.value(kTableInfoNameColumn, row).toString().toLower();
+    return names;
+}
+
+// The game reads hiscores by position, so the columns must come first and in this order.
+void checkTable(Connection& cn, const TableLayout& table)
+{
+    const QStringList actual = columnNamesOf(cn, table.name);
+    if (actual.isEmpty())
+        throw DatabaseError(cn.file(), QStringLiteral("the table %1 is missing").arg(table.name));
+    QStringList expected;
+    for (const ColumnLayout& column : table.columns)
+        expected << column.name;
+    if (actual.mid(0, expected.size()) != expected)
+        throw DatabaseError(cn.file(), QStringLiteral("the table %1 has the columns %2 instead of %3")
+                                           .arg(table.name, actual.join(QStringLiteral(", ")),
+                                                expected.join(QStringLiteral(", "))));
+}
+
+} // namespace
+
+void openGameDatabase(Connection& cn, const QString& file)
+{
+    if (QFileInfo::exists(file))
+        cn.open(file);
+    else
+        cn.create(file);
+    try {
+        for (const TableLayout& table : gameTables())
+            checkTable(cn, table);
+    } catch (...) {
+        cn.close();
+        throw;
+    }
+}

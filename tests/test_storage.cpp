@@ -1,0 +1,562 @@
+// The database file, its refusals and the random-sequence counter, on real files in a
+// temporary folder.
+
+#include "storage/Connection.h"
+#include "storage/DatabaseError.h"
+#include "storage/FixedSequenceRandom.h"
+#include "storage/GameDatabase.h"
+#include "storage/RandomSequenceCounter.h"
+#include "storage/RecordSet.h"
+#include "storage/Rounding.h"
+#include "storage/ScriptedRandom.h"
+#include "storage/SqlDialect.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+
+namespace {
+
+// What is done to the bytes of a file; a game file changed by statements is Damage::None.
+enum class Damage {
+    None, WrongPassword, NotEncrypted, RandomBytes, Empty, TruncatedToHalf, ByteFlippedInMiddle, ByteFlippedNearEnd, Folder
+};
+
+const QString kCorrupt = QStringLiteral("the file is damaged");
+const QString kNotOurs = QStringLiteral("wrong password or not a Quorbit database");
+const QString kBestFirst = QStringLiteral("SELECT * FROM hiscores order by punteggio desc ");
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+}
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// The game's tables written with another password, or none at all.
+void writeForeignDatabase(const QString& path, const QByteArray& password)
+{
+    sqlite3* db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    if (!password.isEmpty())
+        sqlite3_key(db, password.constData(), int(password.size()));
+    const char* script = R"(CREATE TABLE "temp"(dato TEXT, dato1 TEXT); INSERT INTO "temp" VALUES('nummag','0');
+                            CREATE TABLE hiscores(nome TEXT, punteggio INTEGER, livello INTEGER);)";
+    QCOMPARE(sqlite3_exec(db, script, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+void makeGameFile(const QString& path, const QStringList& statements = {})
+{
+    Connection cn;
+    cn.create(path);
+    for (const QString& sql : statements)
+        cn.execute(sql);
+}
+
+void spoil(const QString& path, Damage damage, const QStringList& statements)
+{
+    if (damage == Damage::WrongPassword || damage == Damage::NotEncrypted)
+        return writeForeignDatabase(path, damage == Damage::WrongPassword ? "rk58302746tolbeM" : "");
+    if (damage == Damage::Folder) {
+        QVERIFY(QDir().mkpath(path));
+        return;
+    }
+    makeGameFile(path, statements);
+    QByteArray bytes = bytesOf(path);
+    switch (damage) {
+    case Damage::RandomBytes: {
+        QRandomGenerator noise(2024);
+        bytes = QByteArray(4096, '\0');
+        for (char& byte : bytes)
+            byte = char(noise.bounded(256));
+        break;
+    }
+    case Damage::Empty: bytes.clear(); break;
+    case Damage::TruncatedToHalf: bytes.truncate(bytes.size() / 2); break;
+    case Damage::ByteFlippedInMiddle: bytes[bytes.size() / 2] ^= 0x01; break;
+    case Damage::ByteFlippedNearEnd: bytes[bytes.size() - 500] ^= 0x01; break;  // in hiscores, unread at start-up
+    default: return;
+    }
+    writeBytes(path, bytes);
+}
+
+QString setCounter(const QString& value)
+{
+    return QStringLiteral("UPDATE temp SET dato1=%1 WHERE dato='nummag'").arg(value);
+}
+
+// A draw as the 24-bit whole number it is made of: exact to compare, unlike floats.
+quint32 top24(float draw)
+{
+    const float scaled = draw * 0x1p24f;
+    return scaled == float(quint32(scaled)) ? quint32(scaled) : 0xffffffffu;
+}
+
+// counter + 1 skipped draws, all unlike the step, then the step itself.
+QList<float> drawsEndingWith(int counter, float step)
+{
+    return QList<float>(qMax(counter + 1, 0), 0.99f) << step;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Damage)
+
+class TestStorage : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir folder_;
+    int folders_ = 0;
+
+    // qb.mdb in a folder of its own, not there yet.
+    QString freshPath()
+    {
+        const QString sub = folder_.filePath(QString::number(++folders_));
+        QDir().mkpath(sub);
+        return QDir(sub).filePath(QStringLiteral("qb.mdb"));
+    }
+
+    // Start-up as the window does it.
+    static qint32 startUp(Connection& cn, const QString& path, RandomSource& rnd, RecordSet& rs, QString& sqlText)
+    {
+        openGameDatabase(cn, path);
+        return advanceRandomSequence(cn, rs, sqlText, rnd, path);
+    }
+
+private slots:
+    void advanceCounter_data()
+    {
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<QList<float>>("draws");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("counter 0") << 0 << drawsEndingWith(0, 0.3f) << 300;
+        QTest::newRow("highest draw adds 1000") << 0 << drawsEndingWith(0, 1.0f - 0x1p-24f) << 1000;
+        QTest::newRow("26500 + 700.2 wraps to 200") << 26500 << drawsEndingWith(26500, 0.7002f) << 200;
+        QTest::newRow("exactly 27000 stays") << 26500 << drawsEndingWith(26500, 0.5f) << 27000;
+        QTest::newRow("27001 wraps to 1") << 26501 << drawsEndingWith(26501, 0.5f) << 1;
+        QTest::newRow("62.5 down to even") << 0 << drawsEndingWith(0, 0.0625f) << 62;
+        QTest::newRow("187.5 up to even") << 0 << drawsEndingWith(0, 0.1875f) << 188;
+        QTest::newRow("63.5 up to even") << 1 << drawsEndingWith(1, 0.0625f) << 64;
+        QTest::newRow("step under one half keeps it") << 4321 << drawsEndingWith(4321, 0.0004f) << 4321;
+        QTest::newRow("step over 999.5 adds 1000") << 10 << drawsEndingWith(10, 0.99975f) << 1010;
+        QTest::newRow("negative: nothing skipped") << -5 << QList<float>{0.3f} << 295;
+        QTest::newRow("most negative") << -32768 << QList<float>{0.5f} << -32268;
+        QTest::newRow("most positive") << 32767 << drawsEndingWith(32767, 0.5f) << 6267;
+    }
+
+    // Every scripted draw is used: counter + 1 skipped and the step (only the step when negative).
+    void advanceCounter()
+    {
+        QFETCH(int, counter);
+        QFETCH(QList<float>, draws);
+        QFETCH(int, expected);
+        ScriptedRandom rnd(draws);
+        QCOMPARE(::advanceCounter(qint16(counter), rnd), expected);
+        QCOMPARE(rnd.remaining(), qsizetype(0));
+    }
+
+    void counterUpdateSql_data()
+    {
+        QTest::addColumn<int>("counter");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("5123") << 5123 << "UPDATE temp SET dato1='5123'WHERE dato= 'nummag'";
+        QTest::newRow("200") << 200 << "UPDATE temp SET dato1='200'WHERE dato= 'nummag'";
+        QTest::newRow("negative") << -5 << "UPDATE temp SET dato1='-5'WHERE dato= 'nummag'";
+    }
+
+    void counterUpdateSql()
+    {
+        QFETCH(int, counter);
+        QFETCH(QString, expected);
+        QCOMPARE(::counterUpdateSql(counter), expected);
+    }
+
+    void counterFromField_data()
+    {
+        QTest::addColumn<QVariant>("dato1");
+        QTest::addColumn<int>("expected");
+        QTest::addColumn<QString>("cause");  // empty when accepted
+        QTest::newRow("text") << QVariant("27000") << 27000 << "";
+        QTest::newRow("blanks around") << QVariant(" 12 ") << 12 << "";
+        QTest::newRow("a number") << QVariant(qlonglong(345)) << 345 << "";
+        QTest::newRow("2.5 to even") << QVariant("2.5") << 2 << "";
+        QTest::newRow("-3.5 to even") << QVariant("-3.5") << -4 << "";
+        QTest::newRow("real 7.5 to even") << QVariant(7.5) << 8 << "";
+        QTest::newRow("32766.5 to even") << QVariant("32766.5") << 32766 << "";
+        QTest::newRow("highest") << QVariant("32767") << 32767 << "";
+        QTest::newRow("lowest") << QVariant("-32768") << -32768 << "";
+        QTest::newRow("letters") << QVariant("abc") << 0 << "the counter in table temp is not a number: 'abc'";
+        QTest::newRow("empty text") << QVariant("") << 0 << "the counter in table temp is not a number: ''";
+        QTest::newRow("infinite") << QVariant("inf") << 0 << "the counter in table temp is not a number: 'inf'";
+        QTest::newRow("null") << QVariant() << 0 << "the counter in table temp is empty";
+        QTest::newRow("40000") << QVariant("40000") << 0 << "the counter 40000 is outside -32768..32767";
+        QTest::newRow("32767.5 rounds out") << QVariant("32767.5") << 0 << "the counter 32767.5 is outside -32768..32767";
+        QTest::newRow("-32769") << QVariant("-32769") << 0 << "the counter -32769 is outside -32768..32767";
+        QTest::newRow("beyond 32 bits") << QVariant("1e10") << 0 << "the counter 1e10 is outside -32768..32767";
+    }
+
+    void counterFromField()
+    {
+        QFETCH(QVariant, dato1);
+        QFETCH(int, expected);
+        QFETCH(QString, cause);
+        try {
+            const int counter = ::counterFromField(dato1, QStringLiteral("/q/qb.mdb"));
+            QVERIFY2(cause.isEmpty(), "accepted");
+            QCOMPARE(counter, expected);
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.cause(), cause);
+            QCOMPARE(error.file(), QStringLiteral("/q/qb.mdb"));
+        }
+    }
+
+    void roundHalfEven_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<qint64>("expected");
+        QTest::newRow("0.5") << 0.5 << qint64(0);
+        QTest::newRow("1.5") << 1.5 << qint64(2);
+        QTest::newRow("2.5") << 2.5 << qint64(2);
+        QTest::newRow("-2.5") << -2.5 << qint64(-2);
+        QTest::newRow("-3.5") << -3.5 << qint64(-4);
+        QTest::newRow("under a half") << 2.4999999 << qint64(2);
+        QTest::newRow("over a half") << 2.5000001 << qint64(3);
+        QTest::newRow("large odd half") << 1e15 + 1.5 << qint64(1e15) + 2;
+        QTest::newRow("large even half") << 1e15 + 2.5 << qint64(1e15) + 2;
+    }
+
+    void roundHalfEven()
+    {
+        QFETCH(double, value);
+        QFETCH(qint64, expected);
+        QCOMPARE(qint64(::roundHalfEven(value)), expected);
+    }
+
+    void fixedSequenceFirstDraws()
+    {
+        // PCG32's published first outputs for state 42, stream 54.
+        FixedSequenceRandom raw;
+        for (quint32 reference : {0xa15c02b7u, 0x7b47f409u, 0xba1d3330u, 0x83d2f293u, 0xbfa4784bu, 0xcbed606eu})
+            QCOMPARE(raw.nextUInt32(), reference);
+
+        // What every saved counter means: these draws, n * 2^-24 exactly.
+        FixedSequenceRandom rnd;
+        for (quint32 expected : {10574850u, 8079348u, 12197171u, 8639218u, 12559480u})
+            QCOMPARE(top24(rnd.Rnd()), expected);
+        for (int i = 5; i < 27001; ++i)
+            rnd.Rnd();
+        QCOMPARE(top24(rnd.Rnd()), 5236942u);  // the 27002nd, the last a start-up can reach
+    }
+
+    void scriptedRandomRunsOut()
+    {
+        ScriptedRandom rnd({0.25f});
+        QCOMPARE(rnd.Rnd(), 0.25f);
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, rnd.Rnd());
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, ScriptedRandom({1.0f}));
+    }
+
+    void engineDialect_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("statement");
+        QTest::addColumn<QString>("recordSet");
+        const QString deleteAll = QStringLiteral("DELETE FROM hiscores");
+        const QString counterQuery = QStringLiteral("SELECT * FROM temp WHERE dato= 'nummag' ");
+        QTest::newRow("delete star") << "delete * from hiscores" << deleteAll << deleteAll;
+        QTest::newRow("any case, any spacing") << "  DELETE  *  From  hiscores" << deleteAll << deleteAll;
+        QTest::newRow("plain delete") << deleteAll << deleteAll << deleteAll;
+        QTest::newRow("select kept") << counterQuery << counterQuery << counterQuery;
+        QTest::newRow("bare table") << "hiscores" << "hiscores" << R"(SELECT * FROM "hiscores" ORDER BY rowid)";
+    }
+
+    void engineDialect()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, statement);
+        QFETCH(QString, recordSet);
+        QCOMPARE(toEngineDialect(source), statement);
+        QCOMPARE(recordSetSql(source), recordSet);
+    }
+
+    void startUpRoundTrip_data()
+    {
+        QTest::addColumn<QString>("stored");  // null: no file yet
+        QTest::addColumn<int>("counter");
+        QTest::newRow("new file") << QString() << 0;
+        QTest::newRow("7") << "7" << 7;
+        QTest::newRow("near the wrap") << "26999" << 26999;
+        QTest::newRow("hand-edited negative") << "-3" << -3;
+    }
+
+    void startUpRoundTrip()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, counter);
+        const QString path = freshPath();
+        if (!stored.isNull())
+            makeGameFile(path, {setCounter(QLatin1Char('\'') + stored + QLatin1Char('\''))});
+
+        FixedSequenceRandom rnd;
+        Connection cn;
+        RecordSet rs;
+        QString sqlText;
+        const qint32 next = startUp(cn, path, rnd, rs, sqlText);
+
+        FixedSequenceRandom reference;
+        QCOMPARE(next, ::advanceCounter(qint16(counter), reference));
+        QCOMPARE(top24(rnd.Rnd()), top24(reference.Rnd()));  // levels are dealt from just after the step
+        QCOMPARE(sqlText, ::counterUpdateSql(next));
+        QCOMPARE(rs.field(QStringLiteral("dato1")).toString(), stored.isNull() ? QStringLiteral("0") : stored);
+        cn.close();
+
+        Connection again;
+        again.open(path);
+        QCOMPARE(again.openRecordSet(QStringLiteral("temp")).field(QStringLiteral("dato1")),
+                 QVariant(QString::number(next)));
+    }
+
+    void missingFileIsCreated()
+    {
+        const QString path = freshPath();
+        Connection cn;
+        openGameDatabase(cn, path);
+        QVERIFY(cn.isOpen());
+        QCOMPARE(entriesOf(QFileInfo(path).path()), QStringList{"qb.mdb"});
+        QVERIFY2(!bytesOf(path).startsWith("SQLite format 3"), "the file must be encrypted");
+
+        const RecordSet temp = cn.openRecordSet(QStringLiteral("temp"));
+        QCOMPARE(temp.rowCount(), 1);
+        QCOMPARE(temp.field(QStringLiteral("dato")), QVariant("nummag"));
+        QCOMPARE(temp.field(QStringLiteral("dato1")), QVariant("0"));
+        const RecordSet hiscores = cn.openRecordSet(QStringLiteral("hiscores"));
+        QVERIFY(hiscores.eof());
+        QCOMPARE(hiscores.columnNames(), (QStringList{"nome", "punteggio", "livello"}));
+    }
+
+    void goodFileOpensUntouched()
+    {
+        const QString path = freshPath();
+        makeGameFile(path);
+        const QByteArray before = bytesOf(path);
+        Connection cn;
+        openGameDatabase(cn, path);
+        cn.openRecordSet(kBestFirst);
+        cn.close();
+        QCOMPARE(bytesOf(path), before);
+    }
+
+    void refusedFileIsLeftUntouched_data()
+    {
+        QTest::addColumn<Damage>("damage");
+        QTest::addColumn<QStringList>("statements");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("wrong password") << Damage::WrongPassword << QStringList() << kNotOurs;
+        QTest::newRow("not encrypted") << Damage::NotEncrypted << QStringList() << kNotOurs;
+        QTest::newRow("random bytes") << Damage::RandomBytes << QStringList() << kNotOurs;
+        QTest::newRow("empty") << Damage::Empty << QStringList() << "the table temp is missing";
+        QTest::newRow("truncated") << Damage::TruncatedToHalf << QStringList() << kCorrupt;
+        QTest::newRow("one byte flipped") << Damage::ByteFlippedInMiddle << QStringList() << kCorrupt;
+        QTest::newRow("one byte flipped near the end") << Damage::ByteFlippedNearEnd << QStringList() << kCorrupt;
+        QTest::newRow("a folder") << Damage::Folder << QStringList() << "it is a folder, not a file";
+        QTest::newRow("no table temp") << Damage::None << QStringList{R"(DROP TABLE "temp")"}
+                                       << "the table temp is missing";
+        QTest::newRow("no table hiscores") << Damage::None << QStringList{"DROP TABLE hiscores"}
+                                           << "the table hiscores is missing";
+        QTest::newRow("hiscores columns swapped")
+            << Damage::None
+            << QStringList{"DROP TABLE hiscores", "CREATE TABLE hiscores(punteggio INTEGER, nome TEXT, livello INTEGER)"}
+            << "the table hiscores has the columns punteggio, nome, livello instead of nome, punteggio, livello";
+        QTest::newRow("no nummag row") << Damage::None << QStringList{"DELETE FROM temp"} << "table temp has no nummag row";
+        QTest::newRow("counter abc") << Damage::None << QStringList{setCounter("'abc'")}
+                                     << "the counter in table temp is not a number: 'abc'";
+        QTest::newRow("counter 40000") << Damage::None << QStringList{setCounter("'40000'")}
+                                       << "the counter 40000 is outside -32768..32767";
+        QTest::newRow("counter null") << Damage::None << QStringList{setCounter("NULL")}
+                                      << "the counter in table temp is empty";
+    }
+
+    void refusedFileIsLeftUntouched()
+    {
+        QFETCH(Damage, damage);
+        QFETCH(QStringList, statements);
+        QFETCH(QString, cause);
+        const QString path = freshPath();
+        spoil(path, damage, statements);
+        const QByteArray before = bytesOf(path);
+
+        Connection cn;
+        RecordSet rs;
+        QString sqlText;
+        FixedSequenceRandom rnd;
+        try {
+            startUp(cn, path, rnd, rs, sqlText);
+            QFAIL("the file was accepted");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.cause(), cause);
+            QCOMPARE(error.file(), path);
+        }
+        cn.close();
+        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(entriesOf(QFileInfo(path).path()), QStringList{"qb.mdb"});
+    }
+
+    void lockedFileIsRefused()
+    {
+        const QString path = freshPath();
+        makeGameFile(path);
+        const QByteArray before = bytesOf(path);
+        Connection otherCopy;
+        otherCopy.open(path);
+        otherCopy.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+
+        Connection cn;
+        cn.setBusyTimeout(std::chrono::milliseconds(0));
+        try {
+            openGameDatabase(cn, path);
+            QFAIL("a locked file was opened");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.cause(), QStringLiteral("the file is locked by another program"));
+        }
+        QVERIFY(!cn.isOpen());
+        otherCopy.execute(QStringLiteral("ROLLBACK"));
+        otherCopy.close();
+        QCOMPARE(bytesOf(path), before);
+    }
+
+    // Run as root, so a folder cannot be made unwritable by its mode; these places cannot hold a file.
+    void uncreatableFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("below");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("below a regular file") << "afile/qb.mdb" << "Not a directory";
+        QTest::newRow("below a missing folder") << "missing/sub/qb.mdb" << "No such file or directory";
+    }
+
+    void uncreatableFileIsRefused()
+    {
+        QFETCH(QString, below);
+        QFETCH(QString, reason);
+        const QDir root = QFileInfo(freshPath()).dir();
+        writeBytes(root.filePath(QStringLiteral("afile")), "not a folder");
+        const QString path = root.filePath(below);
+
+        Connection cn;
+        try {
+            openGameDatabase(cn, path);
+            QFAIL("a file was created");
+        } catch (const DatabaseError& error) {
+            QCOMPARE(error.cause(), QStringLiteral("cannot create the file here: ") + reason);
+            QCOMPARE(error.file(), path);
+        }
+        QCOMPARE(entriesOf(root.path()), QStringList{"afile"});
+        QCOMPARE(bytesOf(root.filePath(QStringLiteral("afile"))), QByteArray("not a folder"));
+    }
+
+    // The hi-score reset may run its statement either way.
+    void deleteStarEmptiesTable_data()
+    {
+        QTest::addColumn<bool>("asRecordSet");
+        QTest::newRow("executed") << false;
+        QTest::newRow("opened as a record set") << true;
+    }
+
+    void deleteStarEmptiesTable()
+    {
+        QFETCH(bool, asRecordSet);
+        Connection cn;
+        cn.create(freshPath());
+        cn.addRow(QStringLiteral("hiscores"), {"ann", 500, 2});
+        cn.addRow(QStringLiteral("hiscores"), {"bob", 300, 1});
+        const QString sqlText = QStringLiteral("delete * from hiscores");
+        if (asRecordSet)
+            QVERIFY(cn.openRecordSet(sqlText).eof());
+        else
+            cn.execute(sqlText);
+        QVERIFY(cn.openRecordSet(QStringLiteral("hiscores")).eof());
+        QCOMPARE(cn.openRecordSet(QStringLiteral("temp")).rowCount(), 1);
+    }
+
+    void boundValuesRoundTrip_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("quote") << "O'Brien";
+        QTest::newRow("statement inside") << "x'); DROP TABLE hiscores; --";
+        QTest::newRow("double quotes") << R"(the "best")";
+        QTest::newRow("unicode") << QStringLiteral("Zoë 漢字 🎲");
+        QTest::newRow("blanks only") << "   ";
+        QTest::newRow("25 characters") << "ABCDEFGHIJKLMNOPQRSTUVWXY";
+    }
+
+    // The score arrives as the result label's text and must be stored as a number.
+    void boundValuesRoundTrip()
+    {
+        QFETCH(QString, name);
+        Connection cn;
+        cn.create(freshPath());
+        cn.addRow(QStringLiteral("hiscores"), {name, QStringLiteral("12345"), 3});
+        const RecordSet rs = cn.openRecordSet(kBestFirst);
+        QCOMPARE(rs.rowCount(), 1);
+        QCOMPARE(rs.value(0, 0), QVariant(name));
+        QCOMPARE(rs.value(1, 0), QVariant(qlonglong(12345)));
+        QCOMPARE(rs.value(2, 0), QVariant(qlonglong(3)));
+    }
+
+    void scoresOrderAsNumbersTableAsAdded()
+    {
+        Connection cn;
+        cn.create(freshPath());
+        for (const char* score : {"900", "10000", "25"})
+            cn.addRow(QStringLiteral("hiscores"), {score, score, 1});
+        const RecordSet best = cn.openRecordSet(kBestFirst);
+        const RecordSet added = cn.openRecordSet(QStringLiteral("hiscores"));
+        const QStringList bestOrder{"10000", "900", "25"};
+        const QStringList addedOrder{"900", "10000", "25"};
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(best.value(0, row).toString(), bestOrder.at(row));
+            QCOMPARE(added.value(0, row).toString(), addedOrder.at(row));
+        }
+    }
+
+    void recordSetReadsByNameAndPosition()
+    {
+        const RecordSet empty;
+        QVERIFY(empty.eof());
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, empty.field(QStringLiteral("dato1")));
+
+        const RecordSet rs(QStringLiteral("/q/qb.mdb"), {"dato", "dato1"}, {{"nummag", "7"}, {"other", "8"}});
+        QCOMPARE(rs.field(QStringLiteral("DATO1")), QVariant("7"));
+        QCOMPARE(rs.value(0, 1), QVariant("other"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, rs.field(QStringLiteral("nome")));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, rs.value(2, 0));
+    }
+
+    void errorMessageNamesFileAndCause()
+    {
+        const DatabaseError error(QStringLiteral("qb.mdb"), QStringLiteral("the disk is full"));
+        const QString absolute = QDir::current().absoluteFilePath(QStringLiteral("qb.mdb"));
+        QCOMPARE(error.file(), absolute);
+        QCOMPARE(error.message(), QStringLiteral("The database file\n%1\ncannot be used: the disk is full.").arg(absolute));
+        QCOMPARE(QString::fromStdString(error.what()), error.message());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestStorage)
+#include "test_storage.moc"
