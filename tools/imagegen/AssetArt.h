@@ -1,0 +1,26 @@
+#pragma once
+
+#include "TileCatalogue.h"
+
+#include <QImage>
+#include <array>
+
+// The pictures built into the game window: the title banner, the icons of
+// the how-to-play panel and the window icon.
+namespace assetart {
+
+constexpr int kBannerWidth = 1852;  // shown at 926 x 145, drawn for doubled displays
+constexpr int kBannerHeight = 290;
+
+// The how-to-play panel shows a family 2 tile with two "5" labels of its own,
+// placed a little differently from the board's.
+inline constexpr const char* kHowToArrowTile = "2c";
+inline constexpr std::array<LabelPlace, 2> kHowToArrowLabels{{{0, 160}, {160, 360}}};
+
+QImage renderBanner();
+
+// The window icon: an arrow tile bending towards a door, with a transparent
+// surround so it sits on any title bar.
+QImage renderEmblem(int pixels);
+
+}  // namespace assetart

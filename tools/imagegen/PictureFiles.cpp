@@ -1,0 +1,92 @@
+#include "PictureFiles.h"
+
+#include "AssetArt.h"
+#include "TileArt.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTextStream>
+#include <array>
+#include <functional>
+
+namespace picturefiles {
+
+namespace {
+
+// Tiles are drawn at twice the 33 pixels of a cell.
+constexpr int kTilePixels = 66;
+// The how-to-play icons are 32 pixels on screen, except the arrow sample,
+// which is a full cell.
+constexpr int kHowToIconPixels = 64;
+
+struct DesignAsset {
+    const char* file;
+    std::function<QImage()> render;
+};
+
+QImage howToIcon(const char* picture, int pixels)
+{
+    return tileart::renderTile(QString::fromLatin1(picture), pixels);
+}
+
+const std::array<DesignAsset, 11> kDesignAssets{{
+    {"banner.jpg", assetart::renderBanner},
+    {"howto_door.jpg", [] { return howToIcon("door", kHowToIconPixels); }},
+    {"howto_blackhole.jpg", [] { return howToIcon("4bh", kHowToIconPixels); }},
+    {"howto_greenbox.jpg", [] { return howToIcon("ok", kHowToIconPixels); }},
+    {"howto_arrow.jpg", [] { return howToIcon(assetart::kHowToArrowTile, kTilePixels); }},
+    {"icon16.png", [] { return assetart::renderEmblem(16); }},
+    {"icon32.png", [] { return assetart::renderEmblem(32); }},
+    {"icon48.png", [] { return assetart::renderEmblem(48); }},
+    {"icon16@2x.png", [] { return assetart::renderEmblem(32); }},
+    {"icon32@2x.png", [] { return assetart::renderEmblem(64); }},
+    {"icon48@2x.png", [] { return assetart::renderEmblem(96); }},
+}};
+
+QStringList writeResourceList(const QDir& folder)
+{
+    const QString path = folder.filePath(QStringLiteral("assets.qrc"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        return {QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+    }
+    QTextStream out(&file);
+    out << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/\">\n";
+    for (const DesignAsset& asset : kDesignAssets) {
+        out << "    <file alias=\"" << asset.file << "\">" << asset.file << "</file>\n";
+    }
+    out << "  </qresource>\n</RCC>\n";
+    return {};
+}
+
+}  // namespace
+
+QStringList save(const QImage& image, const QString& path)
+{
+    const bool isJpeg = QFileInfo(path).suffix().compare(QStringLiteral("jpg"), Qt::CaseInsensitive) == 0;
+    if (!image.save(path, nullptr, isJpeg ? kJpegQuality : -1)) {
+        return {QStringLiteral("cannot write %1").arg(path)};
+    }
+    return {};
+}
+
+QStringList writeTilePictures(const QDir& folder)
+{
+    QStringList problems;
+    for (const QString& name : tileart::pictureNames()) {
+        problems << save(tileart::renderTile(name, kTilePixels), folder.filePath(name + QStringLiteral(".jpg")));
+    }
+    return problems;
+}
+
+QStringList writeDesignAssets(const QDir& folder)
+{
+    QStringList problems;
+    for (const DesignAsset& asset : kDesignAssets) {
+        problems << save(asset.render(), folder.filePath(QString::fromLatin1(asset.file)));
+    }
+    problems << writeResourceList(folder);
+    return problems;
+}
+
+}  // namespace picturefiles

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDir>
+#include <QImage>
+#include <QStringList>
+
+// Writing the pictures out. Each function returns the problems it met; an
+// empty list means every file was written.
+namespace picturefiles {
+
+// JPEG at a quality high enough that the arrow edges keep no visible ringing.
+constexpr int kJpegQuality = 95;
+
+QStringList save(const QImage& image, const QString& path);
+QStringList writeTilePictures(const QDir& folder);
+
+// The window's embedded pictures, plus the resource list that embeds them.
+QStringList writeDesignAssets(const QDir& folder);
+
+}  // namespace picturefiles

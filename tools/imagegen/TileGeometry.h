@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPointF>
+
+// Tiles are drawn in a square of 66 units: the game shows a cell as 33
+// logical pixels, so a 66-pixel picture is sharp on a doubled display and
+// halves cleanly on an ordinary one.
+namespace tilegeometry {
+
+constexpr double kTileSize = 66.0;
+constexpr QPointF kCentre(kTileSize / 2, kTileSize / 2);
+
+// A cell is 495 twips wide, so one tile unit is 7.5 twips.
+constexpr double kTwipsPerUnit = 495.0 / kTileSize;
+constexpr double kLabelWidthTwips = 135.0;
+constexpr double kLabelHeightTwips = 255.0;
+
+}  // namespace tilegeometry
