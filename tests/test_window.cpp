@@ -41,8 +41,8 @@ private slots:
         QWidget* form = window->form.get();
         QCOMPARE(form->windowTitle(), QStringLiteral("QUORBIT"));
         QCOMPARE(form->minimumSize(), form->maximumSize());
-        // 15280 x 11255 twips outside: 1018 x 750 pixels less the classic frame.
-        QCOMPARE(form->size(), QSize(1012, 729));
+        // 15280 x 11255 twips outside: 1019 x 750 pixels less the classic frame.
+        QCOMPARE(form->size(), QSize(1013, 729));
         QCOMPARE(window->ui().Form1.height(), 11255);
         QCOMPARE(window->ui().Form1.width(), 15280);
         QVERIFY(!form->windowIcon().isNull());
