@@ -34,6 +34,30 @@ public:
     // currentCode.
     void PlaceCellLabels();
 
+    // Deals the level levelNumber: door, tiles, counters, the first move, and
+    // the countdown that opens the board.
+    void BuildLevel();
+    // The share of cells, in percent, dealt from the level's wider range.
+    int HardChance() const;
+    // Turns the tile under the player a quarter turn and works out its move.
+    void RotateCurrentTile();
+
+    // Where the tile under the player leads: target, its frame, the move's
+    // value, the used mark and the move message.
+    void ResolveMoves();
+    // The points of all squares of used cells, into squaresScore.
+    void CountSquares();
+
+    // The total of the counters, as the captions and the record hold them.
+    std::int32_t TotalScore() const;
+    void ShowTotalScore();
+    // The counters of a new level.
+    void ResetLevelCounters();
+    // One step of the time bonus, the fast-click bonus and the squares display.
+    void StepTimeBonus();
+    void StepFastClick();
+    void StepSquares();
+
     const QString& programFolder() const { return programFolder_; }
 
     // The picture file `name` of the images folder beside the program.

@@ -21,7 +21,13 @@ public:
     // The value read as a whole number; 0 when it does not spell one.
     int toInt() const { return isNumber() ? std::get<int>(value_) : std::get<QString>(value_).toInt(); }
 
-    friend bool operator==(const CellValue& a, const CellValue& b) { return a.text() == b.text(); }
+    friend bool operator==(const CellValue& a, const CellValue& b)
+    {
+        if (a.isNumber() && b.isNumber()) {
+            return std::get<int>(a.value_) == std::get<int>(b.value_);
+        }
+        return a.text() == b.text();
+    }
 
 private:
     std::variant<int, QString> value_ = 0;
