@@ -27,14 +27,14 @@ class WindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
+    void initTestCase()
     {
         window = std::make_unique<StartedWindow>();
         QVERIFY2(!window->failure, qPrintable(window->failure.value_or(QString())));
         window->form->show();
         QVERIFY(QTest::qWaitForWindowExposed(window->form.get()));
     }
-    void cleanup() { window.reset(); }
+    void cleanupTestCase() { window.reset(); }
 
     void windowIsFixedBlackAndTitled()
     {
@@ -213,6 +213,7 @@ private slots:
         QVERIFY(cell.widget()->isEnabled());
         QVERIFY(window->ui().Label1[5].widget()->isEnabled());
         QVERIFY(!window->ui().Label1[5].answersClicks());
+        cell.setEnabled(true);
     }
 
     void timersWaitWithTheirIntervals_data()
