@@ -23,6 +23,38 @@ public:
     void Form_Load();
     void Label26_Click();
 
+    // Menu and information panels.
+    void Label22_Click();  // new game
+    void Label23_Click();  // hi-scores
+    void Label24_Click();  // how to play
+    void Label25_Click();  // credits
+    void Label35_Click();  // closes the hi-scores
+    void Label38_Click();  // closes the credits
+    void Label45_Click();  // closes how to play
+
+    // The hi-score list.
+    void ShowHiScores();
+    void CheckHiScore();
+    void Label37_Click();  // saves the name
+    void Label48_Click();  // resets the list
+
+    // Clicks on a cell, its first and its second number.
+    void Picture1_Click(std::int16_t index);
+    void Label1_Click(std::int16_t index);
+    void Label2_Click(std::int16_t index);
+
+    // Level end, next level and the quit.
+    void Command2_Click();  // NEXT LEVEL
+    void Label27_Click();   // quits the running game
+
+    // The timers' ticks.
+    void Timer1_Timer();  // blinks the target frame
+    void Timer2_Timer();  // time bonus
+    void Timer3_Timer();  // fast click
+    void Timer4_Timer();  // the countdown that opens a level
+    void Timer5_Timer();  // the pause after a lost game
+    void Timer7_Timer();  // squares and total
+
     // The database connection, the current record set, the file they use and
     // the last statement sent.
     Connection cn;
