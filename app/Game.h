@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Form1Controls.h"
+#include "app/MessageBoxes.h"
 #include "app/controls/PictureFiles.h"
 #include "board/GameState.h"
 #include "storage/Connection.h"
@@ -46,6 +47,15 @@ public:
     // Level end, next level and the quit.
     void Command2_Click();  // NEXT LEVEL
     void Label27_Click();   // quits the running game
+
+    // What a click on a cell does, from any of its three controls.
+    enum class ClickedOn { Picture, NumberLabel };
+    void HandleCellClick(std::int16_t index, ClickedOn clicked);
+    void MakeMove(std::int16_t index);
+    void RunLevelWonSequence();
+    void RunLosingSequence();
+    void ShowFinalLoss();
+    void DisableAllCells();
 
     // The timers' ticks.
     void Timer1_Timer();  // blinks the target frame

@@ -1,0 +1,79 @@
+#include "app/Game.h"
+
+#include "board/TileCodes.h"
+#include "scoring/Captions.h"
+
+namespace {
+constexpr int kClickCost = 10;
+constexpr std::int16_t kFastClickCountdown = 200;
+}  // namespace
+
+void Game::Picture1_Click(std::int16_t index)
+{
+    HandleCellClick(index, ClickedOn::Picture);
+}
+
+void Game::Label1_Click(std::int16_t index)
+{
+    HandleCellClick(index, ClickedOn::NumberLabel);
+}
+
+void Game::Label2_Click(std::int16_t index)
+{
+    HandleCellClick(index, ClickedOn::NumberLabel);
+}
+
+// Only the player's cell and the target answer. The door and black holes
+// keep their labels hidden, so only a click on the picture itself can meet
+// them; the number labels skip those two tests.
+void Game::HandleCellClick(std::int16_t index, ClickedOn clicked)
+{
+    ui.Form1.setEnabled(false);
+    if (index == targetCell || index == playerCell) {
+        clickScore -= kClickCost;
+        ui.Label11.setCaption(captions::fromNumber(clickScore));
+        ShowTotalScore();
+
+        const bool onPicture = clicked == ClickedOn::Picture;
+        const CellValue& code = cellCodes(index, CellCodes::kTileCode);
+        if (onPicture && code == tiles::kDoor) {
+            RunLevelWonSequence();
+        } else if (onPicture && code == tiles::kBlackHole) {
+            RunLosingSequence();
+        } else if (targetCell != -1 && index == targetCell && cellCodes(targetCell, CellCodes::kUsedMark) == 1) {
+            RunLosingSequence();  // into a green box already used
+        } else if (index == targetCell) {
+            MakeMove(index);
+        } else {
+            playerCell = index;
+            RotateCurrentTile();
+        }
+    }
+    ui.Form1.setEnabled(true);
+}
+
+void Game::MakeMove(std::int16_t index)
+{
+    // The cell left behind becomes a used green box.
+    ui.Picture1[playerCell].setPicture(LoadTilePicture(QLatin1String(tiles::kUsedBox)));
+    ui.Label1[playerCell].setCaption(QString());
+    ui.Label2[playerCell].setCaption(QString());
+    movePoints += pendingMoveValue;
+    ui.Label13.setCaption(captions::fromNumber(movePoints));
+    ShowTotalScore();
+
+    // Bank the fast-click points shown right now and start the next countdown.
+    ui.Timer3.setEnabled(false);
+    fastClickBank = captions::toNumber(ui.Label8.caption());
+    fastClickBonus = kFastClickCountdown;
+
+    playerCell = index;
+    ui.Timer1.setEnabled(false);
+    ++trailCount;
+    ui.Shape2[trailCount].setVisible(true);
+    ResolveMoves();
+    // The blinking may have left the reached cell's frame hidden; it stays on
+    // for good as a mark of the path.
+    ui.Shape2[trailCount - 1].setVisible(true);
+    ui.Timer3.setEnabled(true);
+}

@@ -1,0 +1,141 @@
+// Thousands of random clicks and ticks, as an impatient player and the clock
+// would make them, with the game's rules checked after every single event.
+#include "support/Player.h"
+#include "scoring/Captions.h"
+
+#include <QRandomGenerator>
+#include <QWidget>
+#include <functional>
+
+namespace {
+
+using F = Form1Controls;
+
+// The controls a player can click besides the cells ("exit" ends the run).
+const std::initializer_list<Label F::*> kLabels{
+    &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label27, &F::Label35,
+    &F::Label37, &F::Label38, &F::Label45, &F::Label48,
+};
+
+const std::initializer_list<void (Game::*)()> kTicks{
+    &Game::Timer1_Timer, &Game::Timer2_Timer, &Game::Timer3_Timer,
+    &Game::Timer4_Timer, &Game::Timer5_Timer, &Game::Timer7_Timer,
+};
+
+// The situations the window can be in; exactly one holds at any time.
+int situationsHolding(const F& ui)
+{
+    const bool menu = ui.Picture4.visible();
+    const int panels = ui.Picture5.visible() + ui.Picture7.visible() + ui.Picture8.visible();
+    const bool entry = ui.Picture6.visible();
+    const bool atMenu = menu && panels == 0;
+    const bool panelOpen = menu && panels == 1 && !entry;
+    const bool playing = !menu && panels == 0;
+    const bool nameEntry = !menu && ui.Picture5.visible() && entry && panels == 1;
+    return atMenu + panelOpen + playing + nameEntry;
+}
+
+// Whether a person could click the control: shown, and not covered.
+bool reachable(const Control& control)
+{
+    QWidget* widget = control.widget();
+    if (!widget->isVisible()) {
+        return false;
+    }
+    QWidget* window = widget->window();
+    QWidget* hit = window->childAt(widget->mapTo(window, widget->rect().center()));
+    return hit == widget;
+}
+
+}  // namespace
+
+class RandomPlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void manyGamesOfRandomClicks_data()
+    {
+        QTest::addColumn<quint32>("seed");
+        for (quint32 seed = 1; seed <= 12; ++seed) {
+            QTest::addRow("seed %u", seed) << seed;
+        }
+    }
+    void manyGamesOfRandomClicks()
+    {
+        QFETCH(quint32, seed);
+        StartedWindow window;
+        QVERIFY(!window.failure);
+        window.form->show();
+        Player p(window);
+        Game& game = p.game();
+        F& ui = p.ui();
+        QRandomGenerator random(seed);
+        // Each run continues the one fixed sequence from its own place.
+        for (quint32 skip = 0; skip < seed * 977; ++skip) {
+            window.random->Rnd();
+        }
+
+        CellCodes::UsedRows usedBefore{};
+        for (int event = 0; event < 1500; ++event) {
+            const std::int16_t levelBefore = game.levelNumber;
+            const std::int32_t clicksBefore = game.clickScore;
+            const std::int32_t pointsBefore = game.movePoints;
+            const std::int16_t valueBefore = game.pendingMoveValue;
+            const int trailBefore = game.trailCount;
+            bool squaresTick = false;
+
+            const int roll = int(random.bounded(100));
+            if (roll < 30) {
+                const int cell = game.playerCell;
+                if (reachable(ui.Picture1[cell])) p.clickCell(cell);
+            } else if (roll < 55) {
+                const int cell = game.targetCell;
+                if (cell >= 0 && reachable(ui.Picture1[cell])) p.clickCell(cell);
+            } else if (roll < 65) {
+                const int cell = int(random.bounded(board::kCells));
+                const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
+                const Control& control = *pick[random.bounded(3)];
+                if (reachable(control)) p.click(control);
+            } else if (roll < 90) {
+                const auto tick = *(kTicks.begin() + random.bounded(int(kTicks.size())));
+                squaresTick = tick == &Game::Timer7_Timer;
+                (game.*tick)();
+            } else {
+                if (ui.Picture6.visible() && random.bounded(2)) {
+                    ui.Text1.setText(QStringLiteral("player %1").arg(event));
+                }
+                Label& label = ui.*(*(kLabels.begin() + random.bounded(int(kLabels.size()))));
+                if (reachable(label)) {
+                    window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
+                    p.click(label);
+                } else if (reachable(ui.Command2) && random.bounded(2)) {
+                    p.click(ui.Command2);
+                }
+            }
+
+            // A level dealt anew (new game or NEXT LEVEL) resets the level's counters.
+            const bool newLevel = game.trailCount == 1 && (trailBefore != 1 || game.levelNumber != levelBefore ||
+                                                           game.clickScore == 3000);
+            QVERIFY(game.playerCell >= 0 && game.playerCell < board::kCells);
+            QVERIFY(game.targetCell == -1 || (game.targetCell >= 0 && game.targetCell < board::kCells));
+            QCOMPARE(situationsHolding(ui), 1);
+            if (newLevel) {
+                usedBefore = {};
+            }
+            for (int row = 0; row < board::kRows; ++row) {
+                QCOMPARE(game.cellCodes.usedRows()[row] & usedBefore[row], usedBefore[row]);
+            }
+            usedBefore = game.cellCodes.usedRows();
+            if (!newLevel) {
+                QVERIFY(game.clickScore == clicksBefore || game.clickScore == clicksBefore - 10);
+                QVERIFY(game.movePoints == pointsBefore || game.movePoints == pointsBefore + valueBefore);
+            }
+            if (squaresTick) {
+                QCOMPARE(captions::toNumber(ui.Label16.caption()), game.TotalScore());
+            }
+        }
+    }
+};
+
+QTEST_MAIN(RandomPlayTest)
+#include "test_random_play.moc"
