@@ -25,7 +25,11 @@ protected:
         }
         painter.setFont(font());
         painter.setPen(toQColor(label_.foreColor()));
-        painter.drawText(rect(), textFlags(label_), label_.caption());
+        // A label lower than one line of its font (the rule above the total)
+        // shows the middle of the line rather than only its top.
+        const int lineHeight = painter.fontMetrics().height();
+        const QRect area = lineHeight > height() ? rect().adjusted(0, (height() - lineHeight) / 2, 0, 0) : rect();
+        painter.drawText(area, textFlags(label_), label_.caption());
     }
 
     // A click is a press and a release over the same label; the press is

@@ -28,11 +28,19 @@ void started(Form1& form)
     }
 }
 
-bool safeTarget(Game& game)
+// Clicks a cell the way the player does, so a disabled board ignores it.
+void clickCell(Form1& form, int cell)
+{
+    form.controls().Picture1[cell].deliverClick();
+}
+
+// A target that neither ends the game nor the level.
+bool freshTarget(Game& game)
 {
     const int target = game.targetCell;
+    const CellValue& code = game.cellCodes(target < 0 ? 0 : target, CellCodes::kTileCode);
     return target >= 0 && target != game.playerCell && !game.cellCodes.isUsed(target) &&
-           !(game.cellCodes(target, CellCodes::kTileCode) == tiles::kBlackHole);
+           !(code == tiles::kBlackHole) && !(code == tiles::kDoor);
 }
 
 // Plays up to `moves` moves the careful way: turns the tile until it offers
@@ -41,13 +49,13 @@ void playCarefully(Form1& form, int moves)
 {
     Game& game = form.game();
     for (int move = 0; move < moves; ++move) {
-        for (int turn = 0; turn < 4 && !safeTarget(game); ++turn) {
-            game.Picture1_Click(game.playerCell);
+        for (int turn = 0; turn < 4 && !freshTarget(game); ++turn) {
+            clickCell(form, game.playerCell);
         }
-        if (!safeTarget(game)) {
+        if (!freshTarget(game)) {
             return;
         }
-        game.Picture1_Click(game.targetCell);
+        clickCell(form, game.targetCell);
     }
 }
 
@@ -81,7 +89,7 @@ void won(Form1& form)
 {
     playing(form);
     plantNextMove(form, tiles::kDoor);
-    form.game().Picture1_Click(form.game().targetCell);
+    clickCell(form, form.game().targetCell);
     form.game().Timer7_Timer();
 }
 
@@ -89,7 +97,7 @@ void lost(Form1& form)
 {
     playing(form);
     plantNextMove(form, tiles::kBlackHole);
-    form.game().Picture1_Click(form.game().targetCell);
+    clickCell(form, form.game().targetCell);
 }
 
 void addRows(Form1& form)
