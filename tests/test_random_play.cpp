@@ -17,9 +17,14 @@ const std::initializer_list<Label F::*> kLabels{
     &F::Label37, &F::Label38, &F::Label45, &F::Label48,
 };
 
-const std::initializer_list<void (Game::*)()> kTicks{
-    &Game::Timer1_Timer, &Game::Timer2_Timer, &Game::Timer3_Timer,
-    &Game::Timer4_Timer, &Game::Timer5_Timer, &Game::Timer7_Timer,
+struct Tick {
+    Timer F::*timer;
+    void (Game::*handler)();
+};
+
+const Tick kTicks[] = {
+    {&F::Timer1, &Game::Timer1_Timer}, {&F::Timer2, &Game::Timer2_Timer}, {&F::Timer3, &Game::Timer3_Timer},
+    {&F::Timer4, &Game::Timer4_Timer}, {&F::Timer5, &Game::Timer5_Timer}, {&F::Timer7, &Game::Timer7_Timer},
 };
 
 // The situations the window can be in; exactly one holds at any time.
@@ -35,7 +40,8 @@ int situationsHolding(const F& ui)
     return atMenu + panelOpen + playing + nameEntry;
 }
 
-// Whether a person could click the control: shown, and not covered.
+// Whether a person could click the control: shown, and not covered by
+// anything but what lies inside it (a cell's own number labels).
 bool reachable(const Control& control)
 {
     QWidget* widget = control.widget();
@@ -43,7 +49,10 @@ bool reachable(const Control& control)
         return false;
     }
     QWidget* window = widget->window();
-    QWidget* hit = window->childAt(widget->mapTo(window, widget->rect().center()));
+    const QWidget* hit = window->childAt(widget->mapTo(window, widget->rect().center()));
+    while (hit && hit != widget) {
+        hit = hit->parentWidget();
+    }
     return hit == widget;
 }
 
@@ -52,7 +61,19 @@ bool reachable(const Control& control)
 class RandomPlayTest : public QObject {
     Q_OBJECT
 
+    // What the random player got up to over all games: a run that never
+    // moved or never lost would have checked little.
+    int movesMade = 0;
+    int gamesLost = 0;
+
 private slots:
+    void cleanupTestCase()
+    {
+        qInfo("moves made: %d, games lost: %d", movesMade, gamesLost);
+        QVERIFY2(movesMade > 100, qPrintable(QString::number(movesMade)));
+        QVERIFY2(gamesLost > 5, qPrintable(QString::number(gamesLost)));
+    }
+
     void manyGamesOfRandomClicks_data()
     {
         QTest::addColumn<quint32>("seed");
@@ -83,6 +104,7 @@ private slots:
             const std::int16_t valueBefore = game.pendingMoveValue;
             const int trailBefore = game.trailCount;
             bool squaresTick = false;
+            const bool timerFiveBefore = ui.Timer5.enabled();
 
             const int roll = int(random.bounded(100));
             if (roll < 30) {
@@ -97,19 +119,28 @@ private slots:
                 const Control& control = *pick[random.bounded(3)];
                 if (reachable(control)) p.click(control);
             } else if (roll < 90) {
-                const auto tick = *(kTicks.begin() + random.bounded(int(kTicks.size())));
-                squaresTick = tick == &Game::Timer7_Timer;
-                (game.*tick)();
+                // Only a running timer ticks.
+                QList<const Tick*> running;
+                for (const Tick& tick : kTicks) {
+                    if ((ui.*tick.timer).enabled()) running.append(&tick);
+                }
+                if (!running.isEmpty()) {
+                    const Tick* tick = running[random.bounded(int(running.size()))];
+                    squaresTick = tick->timer == &F::Timer7;
+                    (game.*tick->handler)();
+                }
             } else {
                 if (ui.Picture6.visible() && random.bounded(2)) {
                     ui.Text1.setText(QStringLiteral("player %1").arg(event));
                 }
-                Label& label = ui.*(*(kLabels.begin() + random.bounded(int(kLabels.size()))));
-                if (reachable(label)) {
+                QList<const Control*> shown;
+                for (Label F::*label : kLabels) {
+                    if (reachable(ui.*label)) shown.append(&(ui.*label));
+                }
+                if (reachable(ui.Command2)) shown.append(&ui.Command2);
+                if (!shown.isEmpty()) {
                     window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
-                    p.click(label);
-                } else if (reachable(ui.Command2) && random.bounded(2)) {
-                    p.click(ui.Command2);
+                    p.click(*shown[random.bounded(int(shown.size()))]);
                 }
             }
 
@@ -130,6 +161,8 @@ private slots:
                 QVERIFY(game.clickScore == clicksBefore || game.clickScore == clicksBefore - 10);
                 QVERIFY(game.movePoints == pointsBefore || game.movePoints == pointsBefore + valueBefore);
             }
+            movesMade += game.movePoints > pointsBefore;
+            gamesLost += ui.Timer5.enabled() && game.gameOverTicks == 0 && !timerFiveBefore;
             if (squaresTick) {
                 QCOMPARE(captions::toNumber(ui.Label16.caption()), game.TotalScore());
             }
