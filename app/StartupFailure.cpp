@@ -2,7 +2,7 @@
 
 #include "app/Game.h"
 #include "app/MessageBoxes.h"
-#include "storage/DatabaseError.h"
+#include "storage/FileError.h"
 
 #include <cstdio>
 
@@ -10,9 +10,7 @@ std::optional<QString> loadForm(Game& game)
 {
     try {
         game.Form_Load();
-    } catch (const DatabaseError& error) {
-        return error.message();
-    } catch (const PictureError& error) {
+    } catch (const FileError& error) {  // the database file or a picture
         return error.message();
     }
     return std::nullopt;

@@ -1,19 +1,12 @@
 #pragma once
 
-#include <QString>
-#include <stdexcept>
+#include "storage/FileError.h"
 
-// Anything that makes qb.mdb unusable. The window shows message() in a "QUORBIT" box, so the
-// cause is written for the player, and the file is named in full so they know which one to fix.
-class DatabaseError : public std::runtime_error {
+// Anything that makes qb.mdb unusable.
+class DatabaseError : public FileError {
 public:
-    DatabaseError(QString file, QString cause);
-
-    const QString& file() const { return file_; }
-    const QString& cause() const { return cause_; }
-    QString message() const;
-
-private:
-    QString file_;
-    QString cause_;
+    DatabaseError(const QString& file, QString cause)
+        : FileError(QStringLiteral("database file"), QStringLiteral("used"), file, std::move(cause))
+    {
+    }
 };

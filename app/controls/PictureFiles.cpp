@@ -3,16 +3,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 
-PictureError::PictureError(QString file, QString cause)
-    : std::runtime_error((file + ": " + cause).toStdString()), file_(std::move(file)), cause_(std::move(cause))
-{
-}
-
-QString PictureError::message() const
-{
-    return QStringLiteral("The picture file\n%1\ncannot be read: %2.").arg(file_, cause_);
-}
-
 Picture PictureFiles::load(const QString& file)
 {
     if (const auto found = decoded_.constFind(file); found != decoded_.constEnd()) {

@@ -2,21 +2,18 @@
 
 #include "app/controls/Picture.h"
 
+#include "storage/FileError.h"
+
 #include <QHash>
 #include <QString>
-#include <stdexcept>
 
-// A picture file that could not be read: the file and why.
-class PictureError : public std::runtime_error {
+// A picture file that could not be read.
+class PictureError : public FileError {
 public:
-    PictureError(QString file, QString cause);
-    const QString& file() const { return file_; }
-    const QString& cause() const { return cause_; }
-    QString message() const;
-
-private:
-    QString file_;
-    QString cause_;
+    PictureError(const QString& file, QString cause)
+        : FileError(QStringLiteral("picture file"), QStringLiteral("read"), file, std::move(cause))
+    {
+    }
 };
 
 // Reads picture files once per run. A level puts a tile picture on every one

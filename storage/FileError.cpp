@@ -1,0 +1,25 @@
+#include "storage/FileError.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QString absolute(const QString& file)
+{
+    return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
+}
+
+QString compose(const QString& kind, const QString& failure, const QString& file, const QString& cause)
+{
+    return QStringLiteral("The %1\n%2\ncannot be %3: %4.").arg(kind, file, failure, cause);
+}
+
+}  // namespace
+
+FileError::FileError(const QString& kind, const QString& failure, const QString& file, QString cause)
+    : std::runtime_error(compose(kind, failure, absolute(file), cause).toStdString()),
+      file_(absolute(file)),
+      cause_(std::move(cause)),
+      message_(compose(kind, failure, file_, cause_))
+{
+}
