@@ -1,13 +1,13 @@
 // The board's procedures as they run in the game: dealing a level, working
 // out a move, turning a tile, counting the squares.
-#include "bench/BenchWindow.h"
+#include "support/StartedWindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-BenchWindow* window = nullptr;
+StartedWindow* window = nullptr;
 
 void dealLevel(Game& game, int level)
 {
@@ -72,7 +72,10 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    BenchWindow bench;
+    StartedWindow bench;
+    if (bench.failure) {
+        qFatal("%s", qPrintable(*bench.failure));
+    }
     window = &bench;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
