@@ -3,7 +3,7 @@
 #include "app/Form1Layout.h"
 
 #include <QIcon>
-#include <QPalette>
+#include <QPainter>
 
 namespace {
 
@@ -50,10 +50,6 @@ Form1::Form1(const QString& programFolder, RandomSource& random, MessageBoxes& b
 {
     setWindowTitle(QStringLiteral("QUORBIT"));
     setWindowIcon(gameIcon());
-    QPalette black = palette();
-    black.setColor(QPalette::Window, toQColor(colours::kMenuText));
-    setPalette(black);
-    setAutoFillBackground(true);
 
     buildForm1(ui_, this);
     connectHandlers();
@@ -73,4 +69,11 @@ void Form1::connectHandlers()
         ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
     }
     ui_.Command2.onClick = [this] { game_.Command2_Click(); };
+}
+
+// The window paints its own black rather than taking a black palette, which
+// every control and box on it would inherit.
+void Form1::paintEvent(QPaintEvent*)
+{
+    QPainter(this).fillRect(rect(), toQColor(colours::kMenuText));
 }

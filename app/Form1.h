@@ -17,6 +17,9 @@ public:
     Form1Controls& controls() { return ui_; }
     Game& game() { return game_; }
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void connectHandlers();
 

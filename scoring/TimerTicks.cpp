@@ -67,6 +67,7 @@ void Game::Timer5_Timer()
         ui.Picture6.setVisible(true);
         ui.Picture5.setVisible(true);
         ui.Timer5.setEnabled(false);
+        ui.Text1.setFocus();
     }
 }
 

@@ -1,7 +1,6 @@
 #include "app/controls/TextBox.h"
 
 #include <QLineEdit>
-#include <QPalette>
 
 void TextBox::create(Control& container)
 {
@@ -37,8 +36,14 @@ void TextBox::setFont(const Font& font)
 
 void TextBox::setColours(Colour fore, Colour back)
 {
-    QPalette palette = edit_->palette();
-    palette.setColor(QPalette::Text, toQColor(fore));
-    palette.setColor(QPalette::Base, toQColor(back));
-    edit_->setPalette(palette);
+    // Framed in a dimmed text colour: on a black panel the style's own frame
+    // would be black on black, and the box would not show until typed into.
+    const QColor text = toQColor(fore);
+    edit_->setStyleSheet(QStringLiteral("QLineEdit { color: %1; background-color: %2; border: 2px solid %3; }")
+                             .arg(text.name(), toQColor(back).name(), text.darker(170).name()));
+}
+
+void TextBox::setFocus()
+{
+    edit_->setFocus(Qt::OtherFocusReason);
 }

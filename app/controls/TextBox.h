@@ -19,6 +19,8 @@ public:
     void setMaxLength(int characters);
     void setFont(const Font& font);
     void setColours(Colour fore, Colour back);
+    // Takes the keyboard, so the player can type at once.
+    void setFocus();
 
 private:
     QLineEdit* edit_ = nullptr;
