@@ -66,7 +66,17 @@ struct ScriptedLevel {
 class BuildLevelTest : public QObject {
     Q_OBJECT
 
+    // One window deals the many levels of the statistics.
+    std::unique_ptr<StartedWindow> sharedWindow;
+
 private slots:
+    void initTestCase()
+    {
+        sharedWindow = std::make_unique<StartedWindow>();
+        QVERIFY(!sharedWindow->failure);
+    }
+    void cleanupTestCase() { sharedWindow.reset(); }
+
     void dealsExactlyWhatTheDrawsSay()
     {
         const int door = 154;
@@ -222,9 +232,8 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(int, chance);
-        StartedWindow window;
-        window.game().levelNumber = std::int16_t(level);
-        QCOMPARE(window.game().HardChance(), chance);
+        sharedWindow->game().levelNumber = std::int16_t(level);
+        QCOMPARE(sharedWindow->game().HardChance(), chance);
     }
 
     // Many levels from the program's own source: the share of black holes
@@ -246,8 +255,7 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(double, share);
-        static StartedWindow window;
-        Game& game = window.game();
+        Game& game = sharedWindow->game();
         constexpr int kLevels = 80;
         int holes = 0;
         int cells = 0;
