@@ -9,6 +9,7 @@
 
 #include <QString>
 
+class DatabaseOpening;
 class MessageBoxes;
 class RandomSource;
 
@@ -71,6 +72,9 @@ public:
     RecordSet rs;
     QString accedi_database;
     QString sqlText;
+    // Where the program already started opening the database file; start-up
+    // takes the connection from it instead of opening the file itself.
+    DatabaseOpening* databaseOpening = nullptr;
 
     // Lays out the two number labels of cell cellIndex for the code in
     // currentCode.

@@ -1,5 +1,6 @@
 #include "app/Game.h"
 
+#include "storage/DatabaseOpening.h"
 #include "storage/GameDatabase.h"
 #include "storage/RandomSequenceCounter.h"
 
@@ -19,7 +20,11 @@ void Game::Form_Load()
     CheckTilePictures();
 
     accedi_database = programFolder() + QStringLiteral("/qb.mdb");
-    openGameDatabase(cn, accedi_database);
+    if (databaseOpening && databaseOpening->file() == accedi_database) {
+        cn = databaseOpening->take();
+    } else {
+        openGameDatabase(cn, accedi_database);
+    }
     advanceRandomSequence(cn, rs, sqlText, random, accedi_database);
 
     for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {

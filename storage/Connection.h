@@ -19,6 +19,9 @@ public:
     Connection() = default;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
+    // A connection opened on one thread can be handed to another.
+    Connection(Connection&&) noexcept = default;
+    Connection& operator=(Connection&&) noexcept = default;
 
     void open(const QString& file);
     void create(const QString& file);

@@ -9,7 +9,7 @@
 // themselves, so every picture of a state is the same.
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
-#include "app/StartupFailure.h"
+#include "app/Launch.h"
 #include "storage/FixedSequenceRandom.h"
 #include "tools/screenshot/ScreenshotStates.h"
 

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+class Form1;
 class Game;
 class MessageBoxes;
 
@@ -14,3 +15,11 @@ std::optional<QString> loadForm(Game& game);
 // Tells the player, in a box titled QUORBIT, and standard error, why the game
 // cannot start.
 void reportStartupFailure(MessageBoxes& boxes, const QString& message);
+
+// Start-up, then the window on screen; false (and the reason told) when the
+// game cannot start.
+bool startGame(Form1& form, MessageBoxes& boxes);
+
+// The folder of the running program, known before Qt is up (so the database
+// can start opening at once); empty where the system does not say.
+QString executableFolder();

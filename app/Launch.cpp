@@ -1,0 +1,42 @@
+#include "app/Launch.h"
+
+#include "app/Form1.h"
+#include "app/MessageBoxes.h"
+#include "storage/FileError.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+std::optional<QString> loadForm(Game& game)
+{
+    try {
+        game.Form_Load();
+    } catch (const FileError& error) {  // the database file or a picture
+        return error.message();
+    }
+    return std::nullopt;
+}
+
+void reportStartupFailure(MessageBoxes& boxes, const QString& message)
+{
+    std::fprintf(stderr, "QUORBIT: %s\n", qPrintable(message));
+    boxes.show(message, MessageBoxes::Buttons::Ok, QStringLiteral("QUORBIT"), MessageBoxes::Icon::Critical);
+}
+
+bool startGame(Form1& form, MessageBoxes& boxes)
+{
+    if (const auto failure = loadForm(form.game())) {
+        reportStartupFailure(boxes, *failure);
+        return false;
+    }
+    form.show();
+    return true;
+}
+
+QString executableFolder()
+{
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    return failed ? QString() : QString::fromStdString(program.parent_path().string());
+}
