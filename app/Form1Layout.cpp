@@ -199,13 +199,6 @@ const BoxRow kHowToPlayIcons[] = {
 };
 // clang-format on
 
-Picture embedded(const char* resource)
-{
-    QPixmap pixels(QString::fromLatin1(resource));
-    // The design pictures are drawn at twice the display density.
-    pixels.setDevicePixelRatio(PictureFiles::kDensity);
-    return Picture(pixels, QString::fromLatin1(resource));
-}
 
 PictureBox& place(F& ui, Control& container, const BoxRow& row)
 {
@@ -215,7 +208,12 @@ PictureBox& place(F& ui, Control& container, const BoxRow& row)
     box.create(container);
     box.setGeometry(row.left, row.top, row.width, row.height);
     if (row.picture) {
-        box.setPicture(embedded(row.picture));
+        try {
+            box.setPicture(decodePicture(QString::fromLatin1(row.picture)));
+        } catch (const PictureError&) {
+            // The design pictures are built into the program; should one be
+            // lost all the same, the box shows its background instead.
+        }
     }
     box.setVisible(row.visible);
     return box;

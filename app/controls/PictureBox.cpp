@@ -21,15 +21,16 @@ protected:
         if (!covered) {
             painter.fillRect(rect(), toQColor(box_.backColor()));
         }
-        // The picture lies inside the border, as on the designer's boxes.
-        const int edge = box_.border() == PictureBox::Border::FixedSingle ? 1 : 0;
-        const QRect inside = rect().adjusted(edge, edge, -edge, -edge);
         if (!pixels.isNull()) {
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
             if (box_.stretchPicture()) {
-                painter.drawPixmap(inside, pixels);
+                // A tile covers the whole cell, its edge under the border;
+                // at the size it was decoded for it is copied, not scaled.
+                painter.drawPixmap(rect(), pixels);
             } else {
-                painter.drawPixmap(inside.topLeft(), pixels);
+                // Other pictures lie inside the border, as on the designer's boxes.
+                const int edge = box_.border() == PictureBox::Border::FixedSingle ? 1 : 0;
+                painter.drawPixmap(QPoint(edge, edge), pixels);
             }
         }
         if (box_.border() == PictureBox::Border::FixedSingle) {

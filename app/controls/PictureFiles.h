@@ -16,6 +16,10 @@ public:
     }
 };
 
+// A picture file (or embedded picture) decoded for the screen it is shown
+// on; throws PictureError when it cannot be read.
+Picture decodePicture(const QString& file);
+
 // Reads picture files once per run. A level puts a tile picture on every one
 // of its 308 cells; decoding the same fifteen files again each time is waste.
 // The pictures are drawn at twice the display density, so they stay sharp on
