@@ -1,0 +1,225 @@
+// The whole start-up, run as its own process by quorbit_probe, on every kind of qb.mdb the game
+// must refuse: the player sees one QUORBIT box that names the file and what is wrong with it,
+// the same words reach standard error, the game ends with status 1, and the file stays exactly
+// as it was.
+
+#include "storage/Connection.h"
+#include "storage/EngineHandle.h"
+#include "storage/GameSchema.h"
+#include "storage/Statement.h"
+#include "support/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QStandardPaths>
+#include <QTest>
+#include <iterator>
+#include <optional>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+const QString kProbe = QStringLiteral(QUORBIT_PROBE);
+// Far above the second or so a start-up needs, so only a hung probe runs into it.
+constexpr int kWaitMs = 30000;
+constexpr int kHiScoreRows = 40;  // enough pages that the middle of the file is a table's data
+constexpr qsizetype kRandomFileSize = 4096;
+// Root writes into any folder whatever its mode; this user, nobody, does not.
+const QStringList kAsNobody{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                            QStringLiteral("--clear-groups")};
+
+const char* const kNotOurs = "wrong password or not a Quorbit database";
+const char* const kDamaged = "the file is damaged";
+
+QByteArray bytesOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QStringList entriesOf(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+// A game file with a full hi-score list, then changed by the statements.
+void writeGameFile(const QString& path, const QStringList& changes = {})
+{
+    Connection cn;
+    cn.create(path);
+    for (int n = 1; n <= kHiScoreRows; ++n)
+        cn.addRow(QStringLiteral("hiscores"), {QStringLiteral("player %1").arg(n), 1000 * n, 1});
+    for (const QString& sql : changes)
+        cn.execute(sql);
+}
+
+// Everything a new game file holds, but under the game's password in capitals.
+void writeWithOtherPassword(const QString& path)
+{
+    const EngineHandle db = openKeyedEngine(path, {QByteArray(Connection::kPassword).toUpper(), true, {}}, path);
+    for (const QString& statement : newDatabaseStatements())
+        Statement(db.get(), statement, path).step();
+}
+
+void writeRandomBytes(const QString& path)
+{
+    QByteArray bytes(kRandomFileSize, '\0');
+    for (char& byte : bytes)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    writeBytes(path, bytes);
+}
+
+void writeTruncatedGameFile(const QString& path)
+{
+    writeGameFile(path);
+    const QByteArray bytes = bytesOf(path);
+    writeBytes(path, bytes.first(bytes.size() / 2));
+}
+
+void writeGameFileWithFlippedByte(const QString& path)
+{
+    writeGameFile(path);
+    QByteArray bytes = bytesOf(path);
+    bytes[bytes.size() / 2] ^= 0x01;
+    writeBytes(path, bytes);
+}
+
+QString counterSetTo(const char* text)
+{
+    return QStringLiteral("UPDATE temp SET dato1='%1' WHERE dato='nummag'").arg(QLatin1String(text));
+}
+
+struct StartUpCase {
+    const char* name;
+    void (*makeDatabase)(const QString& path);  // null: the folder has no qb.mdb
+    bool folderWritable;
+    const char* cause;  // null: the game starts
+};
+
+const StartUpCase kCases[] = {
+    {"good folder", nullptr, true, nullptr},
+    {"wrong password", writeWithOtherPassword, true, kNotOurs},
+    {"random bytes", writeRandomBytes, true, kNotOurs},
+    {"truncated", writeTruncatedGameFile, true, kDamaged},
+    {"one byte flipped in the middle", writeGameFileWithFlippedByte, true, kDamaged},
+    {"no table hiscores", [](const QString& path) { writeGameFile(path, {QStringLiteral("DROP TABLE hiscores")}); },
+     true, "the table hiscores is missing"},
+    {"no nummag row", [](const QString& path) { writeGameFile(path, {QStringLiteral("DELETE FROM temp")}); }, true,
+     "table temp has no nummag row"},
+    {"counter abc", [](const QString& path) { writeGameFile(path, {counterSetTo("abc")}); }, true,
+     "the counter in table temp is not a number: 'abc'"},
+    {"counter 40000", [](const QString& path) { writeGameFile(path, {counterSetTo("40000")}); }, true,
+     "the counter 40000 is outside -32768..32767"},
+    {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
+};
+
+// Takes write permission on a folder away from everybody while it lives, and gives it back
+// to the owner afterwards so the folder can be cleaned away.
+class ReadOnlyFolder {
+public:
+    static constexpr QFile::Permissions kReadAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
+                                                        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+
+    explicit ReadOnlyFolder(const QString& path) : path_(path), applied_(QFile::setPermissions(path, kReadAndEnter)) {}
+    ~ReadOnlyFolder() { QFile::setPermissions(path_, kReadAndEnter | QFile::WriteOwner); }
+    bool applied() const { return applied_; }
+
+private:
+    QString path_;
+    bool applied_;
+};
+
+// Starts the program of the command line headless, in the folder it is to run in.
+void startOffscreen(QProcess& process, const QStringList& command, const QString& folder)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(folder);
+    process.start(command.first(), command.mid(1));
+}
+
+// The probe prints the box as its title on one line, then its text and a line break; the same
+// text must reach standard error behind the program's name.
+void verifyRefusalBox(const QString& out, const QString& err, const QString& database, const QString& cause)
+{
+    QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("QUORBIT"));
+    QString text = out.section(QLatin1Char('\n'), 1);
+    QVERIFY(text.endsWith(QLatin1Char('\n')));
+    text.chop(1);
+    QVERIFY2(text.contains(database), qPrintable(text));
+    QVERIFY2(text.contains(cause), qPrintable(text));
+    QVERIFY2(err.contains(QStringLiteral("QUORBIT: %1\n").arg(text)), qPrintable(err));
+}
+
+}  // namespace
+
+class TestRefusedFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startUp_data()
+    {
+        QTest::addColumn<int>("caseIndex");
+        for (int i = 0; i < int(std::size(kCases)); ++i)
+            QTest::newRow(kCases[i].name) << i;
+    }
+
+    void startUp()
+    {
+        QFETCH(int, caseIndex);
+        const StartUpCase& situation = kCases[caseIndex];
+        ProgramFolder folder;
+        if (situation.makeDatabase)
+            QVERIFY_THROWS_NO_EXCEPTION(situation.makeDatabase(folder.database()));
+        const QByteArray bytesBefore = bytesOf(folder.database());
+        const QStringList entriesBefore = entriesOf(folder.path());
+
+        QStringList command{kProbe, folder.path()};
+        std::optional<ReadOnlyFolder> readOnly;
+        if (!situation.folderWritable) {
+            readOnly.emplace(folder.path());
+            if (!readOnly->applied())
+                QSKIP("the folder's write permission cannot be taken away");
+            if (geteuid() == 0) {
+                const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+                if (setpriv.isEmpty())
+                    QSKIP("running as root, and setpriv, to start the game as somebody else, is missing");
+                command = QStringList{setpriv} + kAsNobody + command;
+            }
+        }
+        QProcess probe;
+        startOffscreen(probe, command, folder.path());
+        QVERIFY2(probe.waitForFinished(kWaitMs), qPrintable(probe.errorString()));
+        const QString out = QString::fromUtf8(probe.readAllStandardOutput());
+        const QString err = QString::fromUtf8(probe.readAllStandardError());
+        QCOMPARE(probe.exitStatus(), QProcess::NormalExit);
+
+        if (!situation.cause) {
+            QVERIFY2(probe.exitCode() == 0, qPrintable(out + err));
+            QCOMPARE(out, QString());
+            QVERIFY(QFileInfo(folder.database()).isFile());
+            return;
+        }
+        QVERIFY2(probe.exitCode() == 1, qPrintable(out + err));
+        verifyRefusalBox(out, err, folder.database(), QLatin1String(situation.cause));
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(entriesOf(folder.path()), entriesBefore);
+        QVERIFY(bytesOf(folder.database()) == bytesBefore);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRefusedFiles)
+#include "test_refused_files.moc"
