@@ -39,10 +39,19 @@ void checkTable(Connection& cn, const TableLayout& table)
 
 void openGameDatabase(Connection& cn, const QString& file)
 {
-    if (QFileInfo::exists(file))
+    if (QFileInfo::exists(file)) {
         cn.open(file);
-    else
-        cn.create(file);
+    } else {
+        try {
+            cn.create(file);
+        } catch (const DatabaseError&) {
+            // Another copy of the game, started at the same moment, made the
+            // file first; it is as new as ours would have been.
+            if (!QFileInfo::exists(file))
+                throw;
+            cn.open(file);
+        }
+    }
     try {
         for (const TableLayout& table : gameTables())
             checkTable(cn, table);

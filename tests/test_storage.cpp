@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <thread>
 
 #define SQLITE_HAS_CODEC 1
 #include <sqlite3.h>
@@ -555,6 +556,31 @@ private slots:
         QCOMPARE(error.file(), absolute);
         QCOMPARE(error.message(), QStringLiteral("The database file\n%1\ncannot be used: the disk is full.").arg(absolute));
         QCOMPARE(QString::fromStdString(error.what()), error.message());
+    }
+
+    // Two copies of the game started together on a folder without the file:
+    // one makes it, the other opens what the first made; neither refuses.
+    void twoCopiesStartingTogetherBothGetTheNewFile()
+    {
+        for (int round = 0; round < 6; ++round) {
+            QTemporaryDir folder;
+            const QString file = folder.filePath(QStringLiteral("qb.mdb"));
+            QString failures[2];
+            auto start = [&file](QString& failure) {
+                try {
+                    Connection cn;
+                    openGameDatabase(cn, file);
+                } catch (const DatabaseError& error) {
+                    failure = error.message();
+                }
+            };
+            std::thread first(start, std::ref(failures[0]));
+            std::thread second(start, std::ref(failures[1]));
+            first.join();
+            second.join();
+            QVERIFY2(failures[0].isEmpty(), qPrintable(failures[0]));
+            QVERIFY2(failures[1].isEmpty(), qPrintable(failures[1]));
+        }
     }
 };
 
