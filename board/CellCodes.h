@@ -4,6 +4,7 @@
 #include "board/CellValue.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 // The per-cell record: for each cell its tile code, its two numbers and its
@@ -67,6 +68,6 @@ private:
         row = mark == 1 ? row | bit : row & ~bit;
     }
 
-    std::array<CellValue, board::kCells * kPlanes> values_{};
+    std::array<CellValue, std::size_t{board::kCells} * kPlanes> values_{};
     UsedRows usedRows_{};
 };

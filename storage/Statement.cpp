@@ -5,10 +5,11 @@
 #include <QByteArray>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <utility>
 
-Statement::Statement(sqlite3* db, const QString& sql, const QString& file)
+Statement::Statement(sqlite3* db, const QString& sql, QString file)
     : db_(db)
-    , file_(file)
+    , file_(std::move(file))
 {
     const QByteArray text = sql.toUtf8();
     const char* rest = nullptr;

@@ -11,7 +11,7 @@ struct sqlite3_stmt;
 // leaves as a DatabaseError naming the game's file.
 class Statement {
 public:
-    Statement(sqlite3* db, const QString& sql, const QString& file);
+    Statement(sqlite3* db, const QString& sql, QString file);
     ~Statement();
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;

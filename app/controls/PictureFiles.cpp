@@ -43,7 +43,7 @@ Picture PictureFiles::load(const QString& file)
     if (!QFileInfo::exists(file)) {
         throw PictureError(file, QStringLiteral("the file is missing"));
     }
-    const Picture picture = decodePicture(file);
+    Picture picture = decodePicture(file);
     decoded_.insert(file, picture);
     return picture;
 }
