@@ -38,7 +38,7 @@ void Game::HandleCellClick(std::int16_t index, ClickedOn clicked)
         const CellValue& code = cellCodes(index, CellCodes::kTileCode);
         if (onPicture && code == tiles::kDoor) {
             RunLevelWonSequence();
-        } else if (onPicture && code == tiles::kBlackHole) {
+        } else if (onPicture && code == tiles::kBlackHole) {  // NOLINT(bugprone-branch-clone): two ways to lose
             RunLosingSequence();
         } else if (targetCell != -1 && index == targetCell && cellCodes(targetCell, CellCodes::kUsedMark) == 1) {
             RunLosingSequence();  // into a green box already used

@@ -18,6 +18,7 @@ constexpr int toPixels(int twips)
 // A font size in points drawn at the 96 dpi the layout assumes.
 constexpr int pointsToPixels(double points)
 {
+    // NOLINTNEXTLINE(bugprone-incorrect-roundings): sizes are positive; std::lround is not constexpr before C++23
     return static_cast<int>(points * 96.0 / 72.0 + 0.5);
 }
 
