@@ -80,5 +80,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    window = nullptr;  // the window it points at ends with main()
     return 0;
 }

@@ -54,6 +54,8 @@ struct ScriptedLevel {
         random->script(draws);
         window.game().levelNumber = 1;
     }
+    ScriptedLevel(const ScriptedLevel&) = delete;
+    ScriptedLevel& operator=(const ScriptedLevel&) = delete;
     Game& game() { return window.game(); }
     Form1Controls& ui() { return window.ui(); }
 
