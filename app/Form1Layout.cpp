@@ -302,7 +302,9 @@ void buildHowToPlayPanel(F& ui)
     // The sample tile carries two numbers, like a cell of the board.
     const LabelRow first{nullptr, 160, 0, 135, 255, "5", kCellNumber};
     const LabelRow second{nullptr, 360, 160, 135, 255, "5", kCellNumber};
+    // cppcheck-suppress danglingTemporaryLifetime ; the rows refer to kCellNumber, which lives as long as the program
     place(ui.Label2[board::kCells], ui.Picture12, first);
+    // cppcheck-suppress danglingTemporaryLifetime ; as above
     place(ui.Label2[board::kCells + 1], ui.Picture12, second);
 }
 

@@ -4,6 +4,7 @@
 
 void CommandButton::create(Control& container)
 {
+    // cppcheck-suppress publicAllocationError ; the container widget owns the button, and create() runs once
     button_ = new QPushButton(container.widget());
     button_->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button_, &QPushButton::clicked, [this] { deliverClick(); });

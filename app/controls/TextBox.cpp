@@ -4,6 +4,7 @@
 
 void TextBox::create(Control& container)
 {
+    // cppcheck-suppress publicAllocationError ; the container widget owns the box, and create() runs once
     edit_ = new QLineEdit(container.widget());
     attach(edit_, &container);
     applyGeometry();
