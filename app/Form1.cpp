@@ -73,7 +73,4 @@ void Form1::connectHandlers()
 
 // The window paints its own black rather than taking a black palette, which
 // every control and box on it would inherit.
-void Form1::paintEvent(QPaintEvent*)
-{
-    QPainter(this).fillRect(rect(), toQColor(colours::kMenuText));
-}
+void Form1::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), toQColor(colours::kMenuText)); }

@@ -199,7 +199,6 @@ const BoxRow kHowToPlayIcons[] = {
 };
 // clang-format on
 
-
 PictureBox& place(F& ui, Control& container, const BoxRow& row)
 {
     PictureBox& box = ui.*row.box;
@@ -314,8 +313,7 @@ struct TimerRow {
 };
 
 const TimerRow kTimers[] = {
-    {&F::Timer1, 500}, {&F::Timer2, 2500}, {&F::Timer3, 300},
-    {&F::Timer4, 1000}, {&F::Timer5, 1000}, {&F::Timer7, 200},
+    {&F::Timer1, 500}, {&F::Timer2, 2500}, {&F::Timer3, 300}, {&F::Timer4, 1000}, {&F::Timer5, 1000}, {&F::Timer7, 200},
 };
 
 }  // namespace

@@ -21,27 +21,12 @@ void Game::Label23_Click()
     ui.Picture5.setVisible(true);
 }
 
-void Game::Label24_Click()
-{
-    ui.Picture8.setVisible(true);
-}
+void Game::Label24_Click() { ui.Picture8.setVisible(true); }
 
-void Game::Label25_Click()
-{
-    ui.Picture7.setVisible(true);
-}
+void Game::Label25_Click() { ui.Picture7.setVisible(true); }
 
-void Game::Label35_Click()
-{
-    ui.Picture5.setVisible(false);
-}
+void Game::Label35_Click() { ui.Picture5.setVisible(false); }
 
-void Game::Label38_Click()
-{
-    ui.Picture7.setVisible(false);
-}
+void Game::Label38_Click() { ui.Picture7.setVisible(false); }
 
-void Game::Label45_Click()
-{
-    ui.Picture8.setVisible(false);
-}
+void Game::Label45_Click() { ui.Picture8.setVisible(false); }

@@ -25,17 +25,11 @@ constexpr int kMessageGap = 80;
 
 // A roll of k: a draw times k, taken as a float, rounded to the nearest whole
 // number with halves to the even one; 0 to k.
-int roll(RandomSource& random, int k)
-{
-    return static_cast<int>(roundHalfEven(random.Rnd() * static_cast<float>(k)));
-}
+int roll(RandomSource& random, int k) { return static_cast<int>(roundHalfEven(random.Rnd() * static_cast<float>(k))); }
 
 }  // namespace
 
-int Game::HardChance() const
-{
-    return std::min(kHardChancePerLevel * levelNumber + kHardChanceBase, kHardChanceMost);
-}
+int Game::HardChance() const { return std::min(kHardChancePerLevel * levelNumber + kHardChanceBase, kHardChanceMost); }
 
 void Game::BuildLevel()
 {

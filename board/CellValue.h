@@ -14,10 +14,7 @@ public:
     CellValue(QString text) : value_(std::move(text)) {}
 
     bool isNumber() const { return std::holds_alternative<int>(value_); }
-    QString text() const
-    {
-        return isNumber() ? QString::number(std::get<int>(value_)) : std::get<QString>(value_);
-    }
+    QString text() const { return isNumber() ? QString::number(std::get<int>(value_)) : std::get<QString>(value_); }
     // The value read as a whole number; 0 when it does not spell one.
     int toInt() const { return isNumber() ? std::get<int>(value_) : std::get<QString>(value_).toInt(); }
 

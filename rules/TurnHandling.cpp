@@ -8,20 +8,11 @@ constexpr int kClickCost = 10;
 constexpr std::int16_t kFastClickCountdown = 200;
 }  // namespace
 
-void Game::Picture1_Click(std::int16_t index)
-{
-    HandleCellClick(index, ClickedOn::Picture);
-}
+void Game::Picture1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::Picture); }
 
-void Game::Label1_Click(std::int16_t index)
-{
-    HandleCellClick(index, ClickedOn::NumberLabel);
-}
+void Game::Label1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::NumberLabel); }
 
-void Game::Label2_Click(std::int16_t index)
-{
-    HandleCellClick(index, ClickedOn::NumberLabel);
-}
+void Game::Label2_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::NumberLabel); }
 
 // Only the player's cell and the target answer. The door and black holes
 // keep their labels hidden, so only a click on the picture itself can meet

@@ -8,10 +8,7 @@
 // come back out as 32-bit numbers.
 namespace captions {
 
-inline QString fromNumber(std::int64_t value)
-{
-    return QString::number(value);
-}
+inline QString fromNumber(std::int64_t value) { return QString::number(value); }
 
 // A caption read as a number, rounded half to even when it holds a fraction;
 // text that is no number at all reads as 0.

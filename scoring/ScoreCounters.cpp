@@ -23,10 +23,7 @@ std::int32_t Game::TotalScore() const
            toNumber(ui.Label29.caption()) + squaresScore;
 }
 
-void Game::ShowTotalScore()
-{
-    ui.Label16.setCaption(captions::fromNumber(TotalScore()));
-}
+void Game::ShowTotalScore() { ui.Label16.setCaption(captions::fromNumber(TotalScore())); }
 
 void Game::ResetLevelCounters()
 {

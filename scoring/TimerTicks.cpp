@@ -13,15 +13,9 @@ void Game::Timer1_Timer()
     frame.setVisible(!frame.visible());
 }
 
-void Game::Timer2_Timer()
-{
-    StepTimeBonus();
-}
+void Game::Timer2_Timer() { StepTimeBonus(); }
 
-void Game::Timer3_Timer()
-{
-    StepFastClick();
-}
+void Game::Timer3_Timer() { StepFastClick(); }
 
 // The countdown that opens a level: "3", "2", "1", "START", then play.
 void Game::Timer4_Timer()
@@ -71,7 +65,4 @@ void Game::Timer5_Timer()
     }
 }
 
-void Game::Timer7_Timer()
-{
-    StepSquares();
-}
+void Game::Timer7_Timer() { StepSquares(); }

@@ -13,10 +13,7 @@ const char* const Connection::kPassword = "rk58302746tolbem";
 
 namespace {
 
-QString absolutePath(const QString& file)
-{
-    return QFileInfo(file).absoluteFilePath();
-}
+QString absolutePath(const QString& file) { return QFileInfo(file).absoluteFilePath(); }
 
 // Reads every page, so a wrong password, a foreign file or a damaged page is found now and
 // not in the middle of a game. Reading never writes.
@@ -29,7 +26,7 @@ void checkReadable(sqlite3* db, const QString& file)
     }
 }
 
-} // namespace
+}  // namespace
 
 EngineHandle Connection::openEngine(const QString& path, bool mayCreate, const QString& reportAs) const
 {

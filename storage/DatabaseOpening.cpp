@@ -3,8 +3,7 @@
 #include "storage/GameDatabase.h"
 
 DatabaseOpening::DatabaseOpening(const QString& file)
-    : file_(file),
-      opened_(std::async(std::launch::async, [file] {
+    : file_(file), opened_(std::async(std::launch::async, [file] {
           Connection cn;
           openGameDatabase(cn, file);
           return cn;
@@ -12,7 +11,4 @@ DatabaseOpening::DatabaseOpening(const QString& file)
 {
 }
 
-Connection DatabaseOpening::take()
-{
-    return opened_.get();
-}
+Connection DatabaseOpening::take() { return opened_.get(); }

@@ -24,7 +24,7 @@ constexpr CauseOfCode kCauses[] = {
     {SQLITE_NOMEM, "the computer ran out of memory"},
 };
 
-} // namespace
+}  // namespace
 
 DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
 {

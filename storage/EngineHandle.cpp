@@ -11,12 +11,9 @@ namespace {
 // Older engines ignore the pragma.
 constexpr const char* kFileFormat = "PRAGMA cipher_compatibility = 3";
 
-} // namespace
+}  // namespace
 
-void EngineCloser::operator()(sqlite3* db) const
-{
-    sqlite3_close_v2(db);
-}
+void EngineCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
 EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, const QString& reportAs)
 {

@@ -4,10 +4,7 @@
 
 namespace {
 
-QString absolute(const QString& file)
-{
-    return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath();
-}
+QString absolute(const QString& file) { return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath(); }
 
 QString compose(const QString& kind, const QString& failure, const QString& file, const QString& cause)
 {
@@ -17,9 +14,7 @@ QString compose(const QString& kind, const QString& failure, const QString& file
 }  // namespace
 
 FileError::FileError(const QString& kind, const QString& failure, const QString& file, QString cause)
-    : std::runtime_error(compose(kind, failure, absolute(file), cause).toStdString()),
-      file_(absolute(file)),
-      cause_(std::move(cause)),
-      message_(compose(kind, failure, file_, cause_))
+    : std::runtime_error(compose(kind, failure, absolute(file), cause).toStdString()), file_(absolute(file)),
+      cause_(std::move(cause)), message_(compose(kind, failure, file_, cause_))
 {
 }

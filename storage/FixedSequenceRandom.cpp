@@ -8,10 +8,9 @@ constexpr quint64 kMultiplier = 6364136223846793005ULL;
 constexpr quint64 kInitialState = 42;
 constexpr quint64 kStream = 54;
 
-} // namespace
+}  // namespace
 
-FixedSequenceRandom::FixedSequenceRandom()
-    : increment_((kStream << 1u) | 1u)
+FixedSequenceRandom::FixedSequenceRandom() : increment_((kStream << 1u) | 1u)
 {
     nextUInt32();
     state_ += kInitialState;
@@ -27,7 +26,4 @@ quint32 FixedSequenceRandom::nextUInt32()
     return (xorShifted >> rotation) | (xorShifted << ((32u - rotation) & 31u));
 }
 
-float FixedSequenceRandom::Rnd()
-{
-    return float(nextUInt32() >> 8) * 0x1p-24f;
-}
+float FixedSequenceRandom::Rnd() { return float(nextUInt32() >> 8) * 0x1p-24f; }

@@ -35,7 +35,7 @@ void checkTable(Connection& cn, const TableLayout& table)
                                                 expected.join(QStringLiteral(", "))));
 }
 
-} // namespace
+}  // namespace
 
 void openGameDatabase(Connection& cn, const QString& file)
 {

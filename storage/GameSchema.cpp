@@ -14,7 +14,7 @@ QString createTableSql(const TableLayout& table)
     return QStringLiteral(R"(CREATE TABLE "%1" (%2))").arg(table.name, columns.join(QStringLiteral(", ")));
 }
 
-} // namespace
+}  // namespace
 
 const QList<TableLayout>& gameTables()
 {

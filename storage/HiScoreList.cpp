@@ -42,10 +42,7 @@ std::int16_t lastRowOf(const RecordSet& list)
 }
 
 // A row without a score (edited by hand) is beaten by no one.
-bool beats(std::int32_t score, const QVariant& listed)
-{
-    return !listed.isNull() && double(score) > listed.toDouble();
-}
+bool beats(std::int32_t score, const QVariant& listed) { return !listed.isNull() && double(score) > listed.toDouble(); }
 
 void report(MessageBoxes& boxes, const QString& whatFailed, const DatabaseError& error)
 {
@@ -95,7 +92,7 @@ bool readBestFirst(Game& game)
     }
 }
 
-} // namespace
+}  // namespace
 
 void Game::ShowHiScores()
 {

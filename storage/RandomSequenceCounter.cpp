@@ -15,7 +15,7 @@ constexpr const char* kCounterQuery = "SELECT * FROM temp WHERE dato= 'nummag' "
 constexpr float kStepScale = 1000.0f;
 constexpr qint32 kWrap = 27000;
 
-} // namespace
+}  // namespace
 
 qint16 counterFromField(const QVariant& dato1, const QString& file)
 {
@@ -49,8 +49,7 @@ QString counterUpdateSql(qint32 newCounter)
     return QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'").arg(newCounter);
 }
 
-qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd,
-                             const QString& file)
+qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd, const QString& file)
 {
     rs = cn.openRecordSet(QString::fromLatin1(kCounterQuery));
     if (rs.eof())

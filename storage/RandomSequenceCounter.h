@@ -23,5 +23,4 @@ QString counterUpdateSql(qint32 newCounter);
 
 // The whole start-up step on an open connection; rs and sqlText keep the query and the
 // statement it used. Returns the stored counter.
-qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd,
-                             const QString& file);
+qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd, const QString& file);

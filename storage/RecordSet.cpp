@@ -6,9 +6,7 @@
 #include <stdexcept>
 
 RecordSet::RecordSet(QString file, QStringList columnNames, QList<QVariantList> rows)
-    : file_(std::move(file))
-    , columnNames_(std::move(columnNames))
-    , rows_(std::move(rows))
+    : file_(std::move(file)), columnNames_(std::move(columnNames)), rows_(std::move(rows))
 {
 }
 

@@ -12,7 +12,7 @@ DatabaseError cannotCreate(const QString& finalPath, const QString& reason)
     return DatabaseError(finalPath, QStringLiteral("cannot create the file here: %1").arg(reason));
 }
 
-} // namespace
+}  // namespace
 
 ScratchFile::ScratchFile(const QString& finalPath)
 {

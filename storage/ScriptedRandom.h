@@ -10,8 +10,7 @@
 // draws than scripted means the code under test draws more often than the test expects.
 class ScriptedRandom final : public RandomSource {
 public:
-    explicit ScriptedRandom(QList<float> draws)
-        : draws_(std::move(draws))
+    explicit ScriptedRandom(QList<float> draws) : draws_(std::move(draws))
     {
         for (float draw : draws_) {
             if (!(draw >= 0.0f && draw < 1.0f))
@@ -22,8 +21,8 @@ public:
     float Rnd() override
     {
         if (next_ >= draws_.size())
-            throw std::logic_error("ScriptedRandom: all " + std::to_string(draws_.size())
-                                   + " scripted draws are used up");
+            throw std::logic_error("ScriptedRandom: all " + std::to_string(draws_.size()) +
+                                   " scripted draws are used up");
         return draws_.at(next_++);
     }
 

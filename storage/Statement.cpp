@@ -7,9 +7,7 @@
 #include <stdexcept>
 #include <utility>
 
-Statement::Statement(sqlite3* db, const QString& sql, QString file)
-    : db_(db)
-    , file_(std::move(file))
+Statement::Statement(sqlite3* db, const QString& sql, QString file) : db_(db), file_(std::move(file))
 {
     const QByteArray text = sql.toUtf8();
     const char* rest = nullptr;
@@ -23,10 +21,7 @@ Statement::Statement(sqlite3* db, const QString& sql, QString file)
     }
 }
 
-Statement::~Statement()
-{
-    sqlite3_finalize(statement_);
-}
+Statement::~Statement() { sqlite3_finalize(statement_); }
 
 void Statement::bind(int position, const QVariant& value)
 {
@@ -56,8 +51,8 @@ void Statement::bind(int position, const QVariant& value)
     }
     default: {
         const QByteArray utf8 = value.toString().toUtf8();
-        rc = sqlite3_bind_text64(statement_, position, utf8.constData(), sqlite3_uint64(utf8.size()),
-                                 SQLITE_TRANSIENT, SQLITE_UTF8);
+        rc = sqlite3_bind_text64(statement_, position, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
+                                 SQLITE_UTF8);
         break;
     }
     }

@@ -17,7 +17,7 @@ public:
     Statement& operator=(const Statement&) = delete;
 
     void bind(int position, const QVariant& value);  // position counts from 1, as in SQL
-    bool step();                                      // true while a row is ready to read
+    bool step();                                     // true while a row is ready to read
     QStringList columnNames() const;
     QVariantList row() const;
 

@@ -120,7 +120,10 @@ private slots:
             withRowInFlight.insert(rowsOfSaver(prefix, saved + 1));
             QVERIFY2(rows == reported || rows == withRowInFlight,
                      qPrintable(QStringLiteral("round %1: %2 saves reported, %3 rows in the file, %4 expected")
-                                    .arg(round).arg(saved).arg(rows.size()).arg(reported.size())));
+                                    .arg(round)
+                                    .arg(saved)
+                                    .arg(rows.size())
+                                    .arg(reported.size())));
             kept = rows;
         }
     }

@@ -341,7 +341,8 @@ private:
 
     int count(const QString& where = QString())
     {
-        return window->game().cn.openRecordSet(QStringLiteral("SELECT count(*) FROM hiscores ") + where)
+        return window->game()
+            .cn.openRecordSet(QStringLiteral("SELECT count(*) FROM hiscores ") + where)
             .value(0, 0)
             .toInt();
     }

@@ -1,7 +1,7 @@
 // Thousands of random clicks and ticks, as an impatient player and the clock
 // would make them, with the game's rules checked after every single event.
-#include "support/Player.h"
 #include "scoring/Captions.h"
+#include "support/Player.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
@@ -13,8 +13,8 @@ using F = Form1Controls;
 
 // The controls a player can click besides the cells ("exit" ends the run).
 const std::initializer_list<Label F::*> kLabels{
-    &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label27, &F::Label35,
-    &F::Label37, &F::Label38, &F::Label45, &F::Label48,
+    &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label27,
+    &F::Label35, &F::Label37, &F::Label38, &F::Label45, &F::Label48,
 };
 
 struct Tick {
@@ -109,20 +109,24 @@ private slots:
             const int roll = int(random.bounded(100));
             if (roll < 30) {
                 const int cell = game.playerCell;
-                if (reachable(ui.Picture1[cell])) p.clickCell(cell);
+                if (reachable(ui.Picture1[cell]))
+                    p.clickCell(cell);
             } else if (roll < 55) {
                 const int cell = game.targetCell;
-                if (cell >= 0 && reachable(ui.Picture1[cell])) p.clickCell(cell);
+                if (cell >= 0 && reachable(ui.Picture1[cell]))
+                    p.clickCell(cell);
             } else if (roll < 65) {
                 const int cell = int(random.bounded(board::kCells));
                 const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
                 const Control& control = *pick[random.bounded(3)];
-                if (reachable(control)) p.click(control);
+                if (reachable(control))
+                    p.click(control);
             } else if (roll < 90) {
                 // Only a running timer ticks.
                 QList<const Tick*> running;
                 for (const Tick& tick : kTicks) {
-                    if ((ui.*tick.timer).enabled()) running.append(&tick);
+                    if ((ui.*tick.timer).enabled())
+                        running.append(&tick);
                 }
                 if (!running.isEmpty()) {
                     const Tick* tick = running[random.bounded(int(running.size()))];
@@ -135,9 +139,11 @@ private slots:
                 }
                 QList<const Control*> shown;
                 for (Label F::*label : kLabels) {
-                    if (reachable(ui.*label)) shown.append(&(ui.*label));
+                    if (reachable(ui.*label))
+                        shown.append(&(ui.*label));
                 }
-                if (reachable(ui.Command2)) shown.append(&ui.Command2);
+                if (reachable(ui.Command2))
+                    shown.append(&ui.Command2);
                 if (!shown.isEmpty()) {
                     window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
                     p.click(*shown[random.bounded(int(shown.size()))]);
@@ -145,8 +151,8 @@ private slots:
             }
 
             // A level dealt anew (new game or NEXT LEVEL) resets the level's counters.
-            const bool newLevel = game.trailCount == 1 && (trailBefore != 1 || game.levelNumber != levelBefore ||
-                                                           game.clickScore == 3000);
+            const bool newLevel = game.trailCount == 1 &&
+                                  (trailBefore != 1 || game.levelNumber != levelBefore || game.clickScore == 3000);
             QVERIFY(game.playerCell >= 0 && game.playerCell < board::kCells);
             QVERIFY(game.targetCell == -1 || (game.targetCell >= 0 && game.targetCell < board::kCells));
             QCOMPARE(situationsHolding(ui), 1);

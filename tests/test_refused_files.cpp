@@ -128,8 +128,8 @@ const StartUpCase kCases[] = {
 // to the owner afterwards so the folder can be cleaned away.
 class ReadOnlyFolder {
 public:
-    static constexpr QFile::Permissions kReadAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup
-                                                        | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    static constexpr QFile::Permissions kReadAndEnter =
+        QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
     explicit ReadOnlyFolder(const QString& path) : path_(path), applied_(QFile::setPermissions(path, kReadAndEnter)) {}
     ~ReadOnlyFolder() { QFile::setPermissions(path_, kReadAndEnter | QFile::WriteOwner); }

@@ -31,7 +31,7 @@ private slots:
         QTest::addColumn<CellValue>("before");
         QTest::addColumn<QString>("after");
         const char* const cycles[][2] = {
-            {"1", "1a"}, {"1a", "1b"}, {"1b", "1c"}, {"1c", "1"},  {"2", "2a"},  {"2a", "2b"},
+            {"1", "1a"},  {"1a", "1b"}, {"1b", "1c"}, {"1c", "1"},  {"2", "2a"},  {"2a", "2b"},
             {"2b", "2c"}, {"2c", "2"},  {"3", "3c"},  {"3c", "3b"}, {"3b", "3a"}, {"3a", "3"},
         };
         for (const auto& c : cycles) {
@@ -118,7 +118,8 @@ private slots:
         QCOMPARE(ui.Label1[kPlayer].caption(), QStringLiteral("9"));
         // Worked out again: a tile without legs targets its own, now used, cell.
         QCOMPARE(int(game.targetCell), kPlayer);
-        QCOMPARE(ui.Label4.caption(), code == "4bh" ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
+        QCOMPARE(ui.Label4.caption(),
+                 code == "4bh" ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
     }
 
 private:

@@ -1,8 +1,8 @@
 // Start-up: the database file beside the program, the random sequence moved
 // on by its counter, and the clear refusals when a file cannot be used.
-#include "support/StartedWindow.h"
 #include "storage/Connection.h"
 #include "storage/RandomSequenceCounter.h"
+#include "support/StartedWindow.h"
 
 #include <QFile>
 
@@ -36,8 +36,8 @@ private slots:
         QVERIFY(QFile::exists(window.folder.database()));
         FixedSequenceRandom replay;
         QCOMPARE(storedCounter(window.folder.database()), advanceCounter(0, replay));
-        QCOMPARE(window.game().sqlText,
-                 QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'").arg(advanceCounter(0, *std::make_unique<FixedSequenceRandom>())));
+        QCOMPARE(window.game().sqlText, QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'")
+                                            .arg(advanceCounter(0, *std::make_unique<FixedSequenceRandom>())));
     }
 
     // Every run continues the one fixed sequence from where the stored

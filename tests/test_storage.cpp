@@ -25,7 +25,15 @@ namespace {
 
 // What is done to the bytes of a file; a game file changed by statements is Damage::None.
 enum class Damage {
-    None, WrongPassword, NotEncrypted, RandomBytes, Empty, TruncatedToHalf, ByteFlippedInMiddle, ByteFlippedNearEnd, Folder
+    None,
+    WrongPassword,
+    NotEncrypted,
+    RandomBytes,
+    Empty,
+    TruncatedToHalf,
+    ByteFlippedInMiddle,
+    ByteFlippedNearEnd,
+    Folder
 };
 
 const QString kCorrupt = QStringLiteral("the file is damaged");
@@ -89,11 +97,20 @@ void spoil(const QString& path, Damage damage, const QStringList& statements)
             byte = char(noise.bounded(256));
         break;
     }
-    case Damage::Empty: bytes.clear(); break;
-    case Damage::TruncatedToHalf: bytes.truncate(bytes.size() / 2); break;
-    case Damage::ByteFlippedInMiddle: bytes[bytes.size() / 2] ^= 0x01; break;
-    case Damage::ByteFlippedNearEnd: bytes[bytes.size() - 500] ^= 0x01; break;  // in hiscores, unread at start-up
-    default: return;
+    case Damage::Empty:
+        bytes.clear();
+        break;
+    case Damage::TruncatedToHalf:
+        bytes.truncate(bytes.size() / 2);
+        break;
+    case Damage::ByteFlippedInMiddle:
+        bytes[bytes.size() / 2] ^= 0x01;
+        break;
+    case Damage::ByteFlippedNearEnd:
+        bytes[bytes.size() - 500] ^= 0x01;
+        break;  // in hiscores, unread at start-up
+    default:
+        return;
     }
     writeBytes(path, bytes);
 }
@@ -111,12 +128,9 @@ quint32 top24(float draw)
 }
 
 // counter + 1 skipped draws, all unlike the step, then the step itself.
-QList<float> drawsEndingWith(int counter, float step)
-{
-    return QList<float>(qMax(counter + 1, 0), 0.99f) << step;
-}
+QList<float> drawsEndingWith(int counter, float step) { return QList<float>(qMax(counter + 1, 0), 0.99f) << step; }
 
-} // namespace
+}  // namespace
 
 Q_DECLARE_METATYPE(Damage)
 
@@ -208,7 +222,8 @@ private slots:
         QTest::newRow("infinite") << QVariant("inf") << 0 << "the counter in table temp is not a number: 'inf'";
         QTest::newRow("null") << QVariant() << 0 << "the counter in table temp is empty";
         QTest::newRow("40000") << QVariant("40000") << 0 << "the counter 40000 is outside -32768..32767";
-        QTest::newRow("32767.5 rounds out") << QVariant("32767.5") << 0 << "the counter 32767.5 is outside -32768..32767";
+        QTest::newRow("32767.5 rounds out")
+            << QVariant("32767.5") << 0 << "the counter 32767.5 is outside -32768..32767";
         QTest::newRow("-32769") << QVariant("-32769") << 0 << "the counter -32769 is outside -32768..32767";
         QTest::newRow("beyond 32 bits") << QVariant("1e10") << 0 << "the counter 1e10 is outside -32768..32767";
     }
@@ -285,7 +300,9 @@ private slots:
         QTest::newRow("any case, any spacing") << "  DELETE  *  From  hiscores" << deleteAll << deleteAll;
         QTest::newRow("plain delete") << deleteAll << deleteAll << deleteAll;
         QTest::newRow("select kept") << counterQuery << counterQuery << counterQuery;
-        QTest::newRow("bare table") << "hiscores" << "hiscores" << R"(SELECT * FROM "hiscores" ORDER BY rowid)";
+        QTest::newRow("bare table") << "hiscores"
+                                    << "hiscores"
+                                    << R"(SELECT * FROM "hiscores" ORDER BY rowid)";
     }
 
     void engineDialect()
@@ -379,13 +396,15 @@ private slots:
         QTest::newRow("a folder") << Damage::Folder << QStringList() << "it is a folder, not a file";
         QTest::newRow("no table temp") << Damage::None << QStringList{R"(DROP TABLE "temp")"}
                                        << "the table temp is missing";
-        QTest::newRow("no table hiscores") << Damage::None << QStringList{"DROP TABLE hiscores"}
-                                           << "the table hiscores is missing";
+        QTest::newRow("no table hiscores")
+            << Damage::None << QStringList{"DROP TABLE hiscores"} << "the table hiscores is missing";
         QTest::newRow("hiscores columns swapped")
             << Damage::None
-            << QStringList{"DROP TABLE hiscores", "CREATE TABLE hiscores(punteggio INTEGER, nome TEXT, livello INTEGER)"}
+            << QStringList{"DROP TABLE hiscores",
+                           "CREATE TABLE hiscores(punteggio INTEGER, nome TEXT, livello INTEGER)"}
             << "the table hiscores has the columns punteggio, nome, livello instead of nome, punteggio, livello";
-        QTest::newRow("no nummag row") << Damage::None << QStringList{"DELETE FROM temp"} << "table temp has no nummag row";
+        QTest::newRow("no nummag row") << Damage::None << QStringList{"DELETE FROM temp"}
+                                       << "table temp has no nummag row";
         QTest::newRow("counter abc") << Damage::None << QStringList{setCounter("'abc'")}
                                      << "the counter in table temp is not a number: 'abc'";
         QTest::newRow("counter 40000") << Damage::None << QStringList{setCounter("'40000'")}
@@ -447,8 +466,10 @@ private slots:
     {
         QTest::addColumn<QString>("below");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("below a regular file") << "afile/qb.mdb" << "Not a directory";
-        QTest::newRow("below a missing folder") << "missing/sub/qb.mdb" << "No such file or directory";
+        QTest::newRow("below a regular file") << "afile/qb.mdb"
+                                              << "Not a directory";
+        QTest::newRow("below a missing folder") << "missing/sub/qb.mdb"
+                                                << "No such file or directory";
     }
 
     void uncreatableFileIsRefused()
@@ -554,7 +575,8 @@ private slots:
         const DatabaseError error(QStringLiteral("qb.mdb"), QStringLiteral("the disk is full"));
         const QString absolute = QDir::current().absoluteFilePath(QStringLiteral("qb.mdb"));
         QCOMPARE(error.file(), absolute);
-        QCOMPARE(error.message(), QStringLiteral("The database file\n%1\ncannot be used: the disk is full.").arg(absolute));
+        QCOMPARE(error.message(),
+                 QStringLiteral("The database file\n%1\ncannot be used: the disk is full.").arg(absolute));
         QCOMPARE(QString::fromStdString(error.what()), error.message());
     }
 

@@ -1,7 +1,7 @@
 // The number labels of a cell follow its tile code: where each sits, which
 // are shown, and that the door and black holes leave them alone.
-#include "support/StartedWindow.h"
 #include "board/TileCodes.h"
+#include "support/StartedWindow.h"
 
 class TileLabelsTest : public QObject {
     Q_OBJECT
@@ -122,7 +122,6 @@ private slots:
 private:
     std::unique_ptr<StartedWindow> window;
 };
-
 
 QTEST_MAIN(TileLabelsTest)
 #include "test_tile_labels.moc"

@@ -1,13 +1,10 @@
 // Whole games through the real window: new game, countdown, turns and moves,
 // the door and NEXT LEVEL, a black hole, the quit, the end screens.
-#include "support/Player.h"
 #include "scoring/Captions.h"
+#include "support/Player.h"
 
 namespace {
-int shown(const Label& label)
-{
-    return captions::toNumber(label.caption());
-}
+int shown(const Label& label) { return captions::toNumber(label.caption()); }
 }  // namespace
 
 class WholeGameTest : public QObject {

@@ -151,11 +151,15 @@ private slots:
         QTest::newRow("door") << &F::Labeldoor << "0" << grey << QRect(1560, 5400, 855, 375) << true;
         QTest::newRow("separator") << &F::Label14 << "----------------" << grey << QRect(15, 6240, 2415, 135) << true;
         QTest::newRow("total") << &F::Label16 << "10000" << Colour(0x0000FF) << QRect(1560, 6600, 855, 375) << true;
-        QTest::newRow("start marker") << &F::Label3 << "START ==" << Colour(0x008080) << QRect(1500, 2560, 1335, 300) << true;
+        QTest::newRow("start marker") << &F::Label3 << "START ==" << Colour(0x008080) << QRect(1500, 2560, 1335, 300)
+                                      << true;
         QTest::newRow("level") << &F::Label19 << "level 1" << Colour(0x008080) << QRect(12960, 2160, 1335, 300) << true;
-        QTest::newRow("move message") << &F::Label4 << "Label4" << Colour(0x00C000) << QRect(1920, 10200, 6495, 495) << true;
-        QTest::newRow("result line") << &F::Label5 << "game over" << Colour(0x0000C0) << QRect(0, 0, 11480, 600) << true;
-        QTest::newRow("result total") << &F::Label17 << "game over" << Colour(0x0000C0) << QRect(0, 600, 11475, 600) << true;
+        QTest::newRow("move message") << &F::Label4 << "Label4" << Colour(0x00C000) << QRect(1920, 10200, 6495, 495)
+                                      << true;
+        QTest::newRow("result line") << &F::Label5 << "game over" << Colour(0x0000C0) << QRect(0, 0, 11480, 600)
+                                     << true;
+        QTest::newRow("result total") << &F::Label17 << "game over" << Colour(0x0000C0) << QRect(0, 600, 11475, 600)
+                                      << true;
         QTest::newRow("list heading") << &F::Label31 << "player                                          points  level"
                                       << Colour(0xED9487) << QRect(120, 1560, 14895, 615) << true;
         QTest::newRow("entry prompt") << &F::Label36 << "please insert your name" << Colour(0xED9487)

@@ -12,20 +12,11 @@ void CommandButton::create(Control& container)
     applyGeometry();
 }
 
-QString CommandButton::caption() const
-{
-    return button_->text();
-}
+QString CommandButton::caption() const { return button_->text(); }
 
-void CommandButton::setCaption(const QString& caption)
-{
-    button_->setText(caption);
-}
+void CommandButton::setCaption(const QString& caption) { button_->setText(caption); }
 
-void CommandButton::setFont(const Font& font)
-{
-    button_->setFont(toQFont(font));
-}
+void CommandButton::setFont(const Font& font) { button_->setFont(toQFont(font)); }
 
 void CommandButton::setBackColor(Colour colour)
 {

@@ -10,10 +10,7 @@ void Control::attach(QWidget* widget, Control* container)
     container_ = container;
 }
 
-QWidget* Control::containerWidget() const
-{
-    return container_ ? container_->widget() : nullptr;
-}
+QWidget* Control::containerWidget() const { return container_ ? container_->widget() : nullptr; }
 
 void Control::setLeft(int twips)
 {
@@ -49,10 +46,7 @@ void Control::applyGeometry()
     geometryChanged();
 }
 
-bool Control::visible() const
-{
-    return widget_ && !widget_->isHidden();
-}
+bool Control::visible() const { return widget_ && !widget_->isHidden(); }
 
 void Control::setVisible(bool visible)
 {

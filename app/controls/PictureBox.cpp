@@ -93,7 +93,4 @@ void PictureBox::setBorder(Border border)
     }
 }
 
-void PictureBox::setStretchPicture(bool stretch)
-{
-    stretch_ = stretch;
-}
+void PictureBox::setStretchPicture(bool stretch) { stretch_ = stretch; }

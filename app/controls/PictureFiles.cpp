@@ -1,9 +1,9 @@
 #include "app/controls/PictureFiles.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 

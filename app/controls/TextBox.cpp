@@ -10,30 +10,15 @@ void TextBox::create(Control& container)
     applyGeometry();
 }
 
-QString TextBox::text() const
-{
-    return edit_->text();
-}
+QString TextBox::text() const { return edit_->text(); }
 
-void TextBox::setText(const QString& text)
-{
-    edit_->setText(text);
-}
+void TextBox::setText(const QString& text) { edit_->setText(text); }
 
-int TextBox::maxLength() const
-{
-    return edit_->maxLength();
-}
+int TextBox::maxLength() const { return edit_->maxLength(); }
 
-void TextBox::setMaxLength(int characters)
-{
-    edit_->setMaxLength(characters);
-}
+void TextBox::setMaxLength(int characters) { edit_->setMaxLength(characters); }
 
-void TextBox::setFont(const Font& font)
-{
-    edit_->setFont(toQFont(font));
-}
+void TextBox::setFont(const Font& font) { edit_->setFont(toQFont(font)); }
 
 void TextBox::setColours(Colour fore, Colour back)
 {
@@ -44,7 +29,4 @@ void TextBox::setColours(Colour fore, Colour back)
                              .arg(text.name(), toQColor(back).name(), text.darker(170).name()));
 }
 
-void TextBox::setFocus()
-{
-    edit_->setFocus(Qt::OtherFocusReason);
-}
+void TextBox::setFocus() { edit_->setFocus(Qt::OtherFocusReason); }

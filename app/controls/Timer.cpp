@@ -6,10 +6,7 @@ namespace {
 bool drivenByHand = false;
 }
 
-void Timer::setDrivenByHand(bool byHand)
-{
-    drivenByHand = byHand;
-}
+void Timer::setDrivenByHand(bool byHand) { drivenByHand = byHand; }
 
 void Timer::create(QObject* owner, int intervalMs)
 {

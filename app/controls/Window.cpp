@@ -4,10 +4,7 @@
 
 #include <QWidget>
 
-void Window::create(QWidget* window)
-{
-    attach(window, nullptr);
-}
+void Window::create(QWidget* window) { attach(window, nullptr); }
 
 void Window::setHeight(int twips)
 {
@@ -31,7 +28,4 @@ void Window::applyClientSize()
     }
 }
 
-void Window::unload()
-{
-    widget()->close();
-}
+void Window::unload() { widget()->close(); }

@@ -8,10 +8,7 @@
 class DealScript {
 public:
     // The draw that rolls `wanted` out of a roll of k.
-    static float drawFor(int wanted, int k)
-    {
-        return wanted >= k ? 0.99999f : float(wanted) / float(k);
-    }
+    static float drawFor(int wanted, int k) { return wanted >= k ? 0.99999f : float(wanted) / float(k); }
 
     // The door: a roll of 308.
     DealScript& door(int cell)

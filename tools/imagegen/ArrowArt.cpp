@@ -96,8 +96,8 @@ void paintStraightArrow(QPainter& painter, Direction direction, const QColor& co
     painter.setBrush(colour);
     painter.drawPolygon(bandAlong(direction, -(kHalf - kStraightTailInset), -kWindowHalf, kTailHalfWidth));
     // The head starts just inside the frame so no seam shows between them.
-    painter.drawPolygon(headAt(along(direction, tipForward, 0.0), direction, tipForward - frameOuter + 1.0,
-                               kStraightHeadHalfWidth));
+    painter.drawPolygon(
+        headAt(along(direction, tipForward, 0.0), direction, tipForward - frameOuter + 1.0, kStraightHeadHalfWidth));
 
     painter.setPen(QPen(colour, kFrameStroke));
     painter.setBrush(palette::kLabelSpot);

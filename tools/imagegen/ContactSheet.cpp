@@ -20,11 +20,11 @@ const QStringList kPreviewNumbers{QStringLiteral("4"), QStringLiteral("2")};
 
 // Draws the picture the game would load, scaled to the cell as the game
 // scales it, then the digits on top in the cell's own pixels.
-void paintCell(QPainter& painter, const QPoint& at, const QString& name, int pixels,
-               std::span<const LabelPlace> places, const QStringList& numbers)
+void paintCell(QPainter& painter, const QPoint& at, const QString& name, int pixels, std::span<const LabelPlace> places,
+               const QStringList& numbers)
 {
-    const QImage picture = tileart::renderTile(name, kLargeTile)
-                               .scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage picture =
+        tileart::renderTile(name, kLargeTile).scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     painter.drawImage(at, picture);
     painter.save();
     painter.translate(at);

@@ -22,7 +22,7 @@ constexpr Direction quarterTurnRight(Direction direction)
 // One step on screen, where y grows downwards.
 inline QPointF stepOf(Direction direction)
 {
-    static const std::array<QPointF, kDirectionCount> kSteps{
-        QPointF(1, 0), QPointF(0, -1), QPointF(-1, 0), QPointF(0, 1)};
+    static const std::array<QPointF, kDirectionCount> kSteps{QPointF(1, 0), QPointF(0, -1), QPointF(-1, 0),
+                                                             QPointF(0, 1)};
     return kSteps[static_cast<int>(direction)];
 }

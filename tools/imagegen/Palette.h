@@ -14,9 +14,9 @@ inline const QColor kLabelSpot(255, 255, 250);   // family 1's window for its nu
 
 // One strong colour per arrow family, far apart in hue so the families can be
 // told apart at a glance even at 33 pixels.
-inline const QColor kFamilyStraight(24, 82, 204);   // family 1: blue
-inline const QColor kFamilyLeft(206, 32, 40);       // family 2: red
-inline const QColor kFamilyRight(118, 40, 170);     // family 3: violet
+inline const QColor kFamilyStraight(24, 82, 204);  // family 1: blue
+inline const QColor kFamilyLeft(206, 32, 40);      // family 2: red
+inline const QColor kFamilyRight(118, 40, 170);    // family 3: violet
 
 inline const QColor kBoxGreen(46, 160, 62);
 inline const QColor kBoxGreenLight(128, 214, 120);

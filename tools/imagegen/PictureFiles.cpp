@@ -24,10 +24,7 @@ struct DesignAsset {
     std::function<QImage()> render;
 };
 
-QImage howToIcon(const char* picture, int pixels)
-{
-    return tileart::renderTile(QString::fromLatin1(picture), pixels);
-}
+QImage howToIcon(const char* picture, int pixels) { return tileart::renderTile(QString::fromLatin1(picture), pixels); }
 
 const std::array<DesignAsset, 11> kDesignAssets{{
     {"banner.jpg", assetart::renderBanner},

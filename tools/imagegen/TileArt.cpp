@@ -25,10 +25,7 @@ const std::array<QColor, 3> kFamilyColours{palette::kFamilyStraight, palette::kF
 
 }  // namespace
 
-QColor familyColour(int family)
-{
-    return kFamilyColours.at(static_cast<std::size_t>(family - 1));
-}
+QColor familyColour(int family) { return kFamilyColours.at(static_cast<std::size_t>(family - 1)); }
 
 QStringList pictureNames()
 {

@@ -26,10 +26,7 @@ const std::array<ArrowTile, 12> kArrowTiles{{
 
 }  // namespace
 
-std::span<const ArrowTile> arrowTiles()
-{
-    return kArrowTiles;
-}
+std::span<const ArrowTile> arrowTiles() { return kArrowTiles; }
 
 const ArrowTile* findArrowTile(const QString& code)
 {

@@ -34,7 +34,8 @@ void paintFace(QPainter& painter, const FaceColours& colours)
     painter.setBrush(colours.light);
     painter.drawPolygon(QPolygonF{{0, 0}, {outer, 0}, {inner, kBevel}, {kBevel, kBevel}, {kBevel, inner}, {0, outer}});
     painter.setBrush(colours.shadow);
-    painter.drawPolygon(QPolygonF{{outer, outer}, {0, outer}, {kBevel, inner}, {inner, inner}, {inner, kBevel}, {outer, 0}});
+    painter.drawPolygon(
+        QPolygonF{{outer, outer}, {0, outer}, {kBevel, inner}, {inner, inner}, {inner, kBevel}, {outer, 0}});
     painter.restore();
 }
 

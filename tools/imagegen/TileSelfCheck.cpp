@@ -77,8 +77,9 @@ QRect inkArea(const LabelPlace& place)
 {
     const QRectF area = labelRect(place).marginsRemoved(kUnusedLabelEdges);
     const double scale = kCheckPixels / tilegeometry::kTileSize;
-    return QRectF(area.topLeft() * scale, area.bottomRight() * scale).toAlignedRect().intersected(
-        QRect(0, 0, kCheckPixels, kCheckPixels));
+    return QRectF(area.topLeft() * scale, area.bottomRight() * scale)
+        .toAlignedRect()
+        .intersected(QRect(0, 0, kCheckPixels, kCheckPixels));
 }
 
 int darkestInside(const QImage& picture, const QRect& area)
@@ -100,7 +101,10 @@ void checkTable(const ArrowTile& tile, QStringList& problems)
     const bool secondAgrees = tile.second.has_value() == base->second.has_value() &&
                               (!tile.second || *tile.second == turnedLeft(*base->second, turns));
     if (!firstAgrees || !secondAgrees) {
-        problems << QStringLiteral("%1 is not tile %2 turned %3 quarter turns left").arg(tile.code).arg(tile.family).arg(turns);
+        problems << QStringLiteral("%1 is not tile %2 turned %3 quarter turns left")
+                        .arg(tile.code)
+                        .arg(tile.family)
+                        .arg(turns);
     }
     if (tile.second) {
         const Direction bend = tile.family == 2 ? quarterTurnLeft(tile.first) : quarterTurnRight(tile.first);
@@ -117,7 +121,10 @@ void checkRotation(const ArrowTile& tile, QStringList& problems)
     const QImage turned = arrowLayer(*base).transformed(QTransform().rotate(-90.0 * quarterTurnsOf(tile)));
     const int difference = differingPixels(turned, arrowLayer(tile));
     if (difference > kStrayPixels) {
-        problems << QStringLiteral("%1 is not drawn as tile %2 turned (%3 pixels differ)").arg(tile.code).arg(tile.family).arg(difference);
+        problems << QStringLiteral("%1 is not drawn as tile %2 turned (%3 pixels differ)")
+                        .arg(tile.code)
+                        .arg(tile.family)
+                        .arg(difference);
     }
 }
 
@@ -126,7 +133,10 @@ void checkLabelSpot(const QString& name, const QImage& picture, const LabelPlace
     const int darkest = darkestInside(picture, inkArea(place));
     if (darkest < kLightestInk) {
         problems << QStringLiteral("%1: label spot (%2, %3) is too dark for a black digit (%4)")
-                        .arg(name).arg(place.top).arg(place.left).arg(darkest);
+                        .arg(name)
+                        .arg(place.top)
+                        .arg(place.left)
+                        .arg(darkest);
     }
 }
 

@@ -43,9 +43,13 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Draws the tile pictures and the window's design assets."));
     parser.addHelpOption();
-    const QCommandLineOption tilesOption(QStringLiteral("tiles"), QStringLiteral("Folder for the tile pictures (default: the repository's images/)."),
+    const QCommandLineOption tilesOption(QStringLiteral("tiles"),
+                                         QStringLiteral(
+                                             "Folder for the tile pictures (default: the repository's images/)."),
                                          QStringLiteral("folder"), sourceRoot + QStringLiteral("/images"));
-    const QCommandLineOption assetsOption(QStringLiteral("assets"), QStringLiteral("Folder for the design assets (default: the repository's app/assets/)."),
+    const QCommandLineOption assetsOption(QStringLiteral("assets"),
+                                          QStringLiteral(
+                                              "Folder for the design assets (default: the repository's app/assets/)."),
                                           QStringLiteral("folder"), sourceRoot + QStringLiteral("/app/assets"));
     const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
                                          QStringLiteral("Also write a preview of all pictures to this PNG file."),

@@ -29,18 +29,15 @@ void started(Form1& form)
 }
 
 // Clicks a cell the way the player does, so a disabled board ignores it.
-void clickCell(Form1& form, int cell)
-{
-    form.controls().Picture1[cell].deliverClick();
-}
+void clickCell(Form1& form, int cell) { form.controls().Picture1[cell].deliverClick(); }
 
 // A target that neither ends the game nor the level.
 bool freshTarget(Game& game)
 {
     const int target = game.targetCell;
     const CellValue& code = game.cellCodes(target < 0 ? 0 : target, CellCodes::kTileCode);
-    return target >= 0 && target != game.playerCell && !game.cellCodes.isUsed(target) &&
-           !(code == tiles::kBlackHole) && !(code == tiles::kDoor);
+    return target >= 0 && target != game.playerCell && !game.cellCodes.isUsed(target) && !(code == tiles::kBlackHole) &&
+           !(code == tiles::kDoor);
 }
 
 // Plays up to `moves` moves the careful way: turns the tile until it offers
@@ -105,8 +102,8 @@ void addRows(Form1& form)
     const struct {
         const char* name;
         int score, level;
-    } rows[] = {{"Ada", 61230, 4}, {"Grace", 48710, 3}, {"Linus", 31020, 2}, {"Margaret", 24990, 2},
-                {"Ken", 15480, 1},  {"Barbara", 14020, 1}, {"Edsger", 12960, 1}};
+    } rows[] = {{"Ada", 61230, 4}, {"Grace", 48710, 3},   {"Linus", 31020, 2}, {"Margaret", 24990, 2},
+                {"Ken", 15480, 1}, {"Barbara", 14020, 1}, {"Edsger", 12960, 1}};
     for (const auto& row : rows) {
         form.game().cn.addRow(QStringLiteral("hiscores"), {QString::fromUtf8(row.name), row.score, row.level});
     }
@@ -151,7 +148,4 @@ const ScreenshotState kStates[] = {
 
 }  // namespace
 
-std::span<const ScreenshotState> screenshotStates()
-{
-    return kStates;
-}
+std::span<const ScreenshotState> screenshotStates() { return kStates; }

@@ -8,8 +8,8 @@
 // pictures of the source tree), with its timers driven by the states
 // themselves, so every picture of a state is the same.
 #include "app/Form1.h"
-#include "app/MessageBoxes.h"
 #include "app/Launch.h"
+#include "app/MessageBoxes.h"
 #include "storage/FixedSequenceRandom.h"
 #include "tools/screenshot/ScreenshotStates.h"
 
