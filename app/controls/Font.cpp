@@ -5,6 +5,8 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QStringList>
+#include <map>
+#include <tuple>
 
 namespace {
 
@@ -43,7 +45,9 @@ const QString& systemFamily()
 
 }  // namespace
 
-QFont toQFont(const Font& font)
+namespace {
+
+QFont makeQFont(const Font& font)
 {
     QFont qfont;
     const QString& family = font.face == Font::Face::Caption ? captionFamily() : systemFamily();
@@ -56,4 +60,20 @@ QFont toQFont(const Font& font)
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
     return qfont;
+}
+
+}  // namespace
+
+QFont toQFont(const Font& font)
+{
+    // A window of a few dozen designs and six hundred cell numbers in one:
+    // each design is worked out once.
+    using Key = std::tuple<double, bool, bool, bool, Font::Face>;
+    static std::map<Key, QFont> made;
+    const Key key{font.points, font.bold, font.italic, font.underline, font.face};
+    auto found = made.find(key);
+    if (found == made.end()) {
+        found = made.emplace(key, makeQFont(font)).first;
+    }
+    return found->second;
 }

@@ -23,7 +23,7 @@ protected:
         if (label_.caption().isEmpty()) {
             return;
         }
-        painter.setFont(font());
+        painter.setFont(label_.qfont());
         painter.setPen(toQColor(label_.foreColor()));
         // A label lower than one line of its font (the rule above the total)
         // shows the middle of the line rather than only its top.
@@ -57,7 +57,6 @@ void Label::create(Control& container)
 {
     view_ = new LabelWidget(*this, container.widget());
     attach(view_, &container);
-    view_->setFont(toQFont(font_));
     applyGeometry();
 }
 
@@ -103,9 +102,7 @@ void Label::setTransparent(bool transparent)
 void Label::setFont(const Font& font)
 {
     font_ = font;
-    if (view_) {
-        view_->setFont(toQFont(font_));
-    }
+    qfont_ = toQFont(font_);
     if (autoSize_) {
         fitToCaption();
     }
@@ -128,7 +125,7 @@ void Label::setAutoSize(bool autoSize)
 
 void Label::fitToCaption()
 {
-    const QFontMetrics metrics(toQFont(font_));
+    const QFontMetrics metrics(qfont_);
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
     width_ = size.width() * twips::kPerPixel;
     height_ = size.height() * twips::kPerPixel;

@@ -4,6 +4,7 @@
 #include "app/controls/Control.h"
 #include "app/controls/Font.h"
 
+#include <QFont>
 #include <QString>
 
 class LabelWidget;
@@ -27,6 +28,7 @@ public:
     void setTransparent(bool transparent);
 
     const Font& font() const { return font_; }
+    const QFont& qfont() const { return qfont_; }
     void setFont(const Font& font);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
@@ -45,6 +47,7 @@ private:
     Colour backColor_ = colours::kMenuText;
     bool transparent_ = false;
     Font font_;
+    QFont qfont_ = toQFont(Font{});
     Alignment alignment_ = Alignment::Left;
     bool autoSize_ = false;
 };
