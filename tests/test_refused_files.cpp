@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <iterator>
 #include <optional>
@@ -188,6 +189,7 @@ private slots:
 
         QStringList command{kProbe, folder.path()};
         std::optional<ReadOnlyFolder> readOnly;
+        QTemporaryDir probeHome;  // where somebody else can reach the probe
         if (!situation.folderWritable) {
             readOnly.emplace(folder.path());
             if (!readOnly->applied())
@@ -196,6 +198,12 @@ private slots:
                 const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
                 if (setpriv.isEmpty())
                     QSKIP("running as root, and setpriv, to start the game as somebody else, is missing");
+                // The build folder may lie where nobody else may enter; a copy
+                // of the probe in a folder open to all runs anywhere.
+                const QString probe = probeHome.filePath(QStringLiteral("quorbit_probe"));
+                QVERIFY(QFile::copy(kProbe, probe));
+                QVERIFY(QFile::setPermissions(probeHome.path(), ReadOnlyFolder::kReadAndEnter | QFile::WriteOwner));
+                command[0] = probe;
                 command = QStringList{setpriv} + kAsNobody + command;
             }
         }
