@@ -1,13 +1,8 @@
 // The board's procedures as they run in the game: dealing a level, working
 // out a move, turning a tile, counting the squares.
-#include "support/StartedWindow.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
+#include "bench/BenchWindow.h"
 
 namespace {
-
-StartedWindow* window = nullptr;
 
 void dealLevel(Game& game, int level)
 {
@@ -17,7 +12,7 @@ void dealLevel(Game& game, int level)
 
 void BM_BuildLevel(benchmark::State& state)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     for (auto _ : state) {
         dealLevel(game, int(state.range(0)));
     }
@@ -26,7 +21,7 @@ BENCHMARK(BM_BuildLevel)->Arg(1)->Arg(19)->Unit(benchmark::kMicrosecond);
 
 void BM_ResolveMoves(benchmark::State& state)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     dealLevel(game, 1);
     for (auto _ : state) {
         game.ResolveMoves();
@@ -36,7 +31,7 @@ BENCHMARK(BM_ResolveMoves);
 
 void BM_RotateCurrentTile(benchmark::State& state)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     dealLevel(game, 1);
     for (auto _ : state) {
         game.RotateCurrentTile();
@@ -48,7 +43,7 @@ BENCHMARK(BM_RotateCurrentTile);
 // 2 x 2 blocks, rich in small squares.
 void BM_CountSquares(benchmark::State& state)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     const int kind = int(state.range(0));
     for (int cell = 0; cell < board::kCells; ++cell) {
         const int row = board::rowOf(cell);
@@ -66,20 +61,4 @@ BENCHMARK(BM_CountSquares)->Arg(0)->Arg(1)->Arg(2);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    StartedWindow bench;
-    if (bench.failure) {
-        qFatal("%s", qPrintable(*bench.failure));
-    }
-    window = &bench;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    window = nullptr;  // the window it points at ends with main()
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }

@@ -1,13 +1,10 @@
 // Click to screen: from a player's click on a cell to the end of the repaint
 // it causes, in the real window (headless).
+#include "bench/BenchWindow.h"
 #include "support/Player.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
-StartedWindow* window = nullptr;
 constexpr int kFrom = 5 * 22 + 6;
 
 // Paints what the click left to paint, as the event loop would next.
@@ -19,7 +16,7 @@ void paintPending()
 
 void BM_ClickTurnsTile(benchmark::State& state)
 {
-    Player p(*window);
+    Player p(*benchWindow);
     p.game().playerCell = kFrom;
     p.plant(kFrom, "2", 2, 3);
     p.replan();
@@ -33,7 +30,7 @@ BENCHMARK(BM_ClickTurnsTile)->Unit(benchmark::kMicrosecond);
 
 void BM_ClickMakesMove(benchmark::State& state)
 {
-    Player p(*window);
+    Player p(*benchWindow);
     for (auto _ : state) {
         state.PauseTiming();
         // The same move every time: one step right onto a fresh cell.
@@ -50,25 +47,14 @@ void BM_ClickMakesMove(benchmark::State& state)
 }
 BENCHMARK(BM_ClickMakesMove)->Unit(benchmark::kMicrosecond);
 
-}  // namespace
-
-int main(int argc, char** argv)
+// The board open for play, as after the countdown.
+void startPlaying(StartedWindow& started)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    StartedWindow started;
-    if (started.failure) {
-        qFatal("%s", qPrintable(*started.failure));
-    }
-    window = &started;
     started.form->show();
     Player(started).startNewGame();
     paintPending();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    window = nullptr;  // the window it points at ends with main()
-    return 0;
 }
+
+}  // namespace
+
+int main(int argc, char** argv) { return runBenchmarks(argc, argv, startPlaying); }

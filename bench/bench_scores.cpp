@@ -1,19 +1,14 @@
 // The score and hi-score procedures, and start-up's walk along the random
 // sequence, as they run in the game.
+#include "bench/BenchWindow.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/RandomSequenceCounter.h"
-#include "support/StartedWindow.h"
-
-#include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace {
 
-StartedWindow* window = nullptr;
-
 void BM_ShowTotalScore(benchmark::State& state)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     for (auto _ : state) {
         game.ShowTotalScore();
     }
@@ -24,7 +19,7 @@ BENCHMARK(BM_ShowTotalScore);
 // order reversed so the engine really sorts.
 void fillHiScores(int rows)
 {
-    Game& game = window->game();
+    Game& game = benchWindow->game();
     game.cn.execute(QStringLiteral("delete * from hiscores"));
     game.cn.execute(QStringLiteral("BEGIN"));
     for (int row = 0; row < rows; ++row) {
@@ -37,7 +32,7 @@ void BM_ShowHiScores(benchmark::State& state)
 {
     fillHiScores(int(state.range(0)));
     for (auto _ : state) {
-        window->game().ShowHiScores();
+        benchWindow->game().ShowHiScores();
     }
 }
 BENCHMARK(BM_ShowHiScores)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond);
@@ -45,9 +40,9 @@ BENCHMARK(BM_ShowHiScores)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond);
 void BM_CheckHiScore(benchmark::State& state)
 {
     fillHiScores(int(state.range(0)));
-    window->ui().Label17.setCaption(QStringLiteral("5000"));
+    benchWindow->ui().Label17.setCaption(QStringLiteral("5000"));
     for (auto _ : state) {
-        window->game().CheckHiScore();
+        benchWindow->game().CheckHiScore();
     }
 }
 BENCHMARK(BM_CheckHiScore)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond);
@@ -64,20 +59,4 @@ BENCHMARK(BM_AdvanceCounterFrom27000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    StartedWindow started;
-    if (started.failure) {
-        qFatal("%s", qPrintable(*started.failure));
-    }
-    window = &started;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    window = nullptr;  // the window it points at ends with main()
-    return 0;
-}
+int main(int argc, char** argv) { return runBenchmarks(argc, argv); }
