@@ -10,7 +10,6 @@
 #include <QString>
 
 class DatabaseOpening;
-class MessageBoxes;
 class RandomSource;
 
 // The game behind the window: its state record, its event handlers and its
