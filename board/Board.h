@@ -22,6 +22,10 @@ constexpr bool onBoard(int row, int column) { return row >= 0 && row < kRows && 
 constexpr int leftOfColumn(int column) { return kFirstLeft + kPitch * column; }
 constexpr int topOfRow(int row) { return kFirstTop + kPitch * row; }
 
+// The door frame and the trail frames are 555 twips square, a little larger
+// than a cell, and sit centred on their cell: this far up and left of it.
+constexpr int kFrameOffset = 30;
+
 // The start cell of every level, top left; the door is never placed there.
 constexpr int kStartCell = 0;
 

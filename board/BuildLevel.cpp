@@ -17,8 +17,6 @@ constexpr int kHardChanceMost = 80;
 constexpr int kLastFamily = 3;
 // The rotation letter by a roll of 4: none for 0 and 4.
 constexpr std::array<const char*, 5> kLetters{"", "a", "b", "c", ""};
-// The door frame is a little larger than a cell and sits centred on it.
-constexpr int kFrameOffset = 30;
 constexpr int kStartMarkerLeft = 1500;
 constexpr int kStartMarkerTop = 2560;
 constexpr int kMessageGap = 80;
@@ -126,8 +124,8 @@ void Game::BuildLevel()
     ui.Label4.setCaption(QString());
     ui.Label4.setLeft(start.left());
     ui.Label4.setTop(last.height() + last.top() + kMessageGap);
-    ui.Shape1.setLeft(ui.Picture1[doorCell].left() - kFrameOffset);
-    ui.Shape1.setTop(ui.Picture1[doorCell].top() - kFrameOffset);
+    ui.Shape1.setLeft(ui.Picture1[doorCell].left() - board::kFrameOffset);
+    ui.Shape1.setTop(ui.Picture1[doorCell].top() - board::kFrameOffset);
 
     ResolveMoves();
 

@@ -11,9 +11,6 @@ using tiles::Leg;
 // Cells moved along each direction, indexed by Leg.
 using Steps = std::array<int, 5>;
 
-// The trail frame is a little larger than a cell and sits centred on it.
-constexpr int kFrameOffset = 30;
-
 struct TargetWarning {
     bool (*applies)(const CellCodes& cellCodes, int cell);
     const char* text;
@@ -56,8 +53,8 @@ void Game::ResolveMoves()
     if (board::onBoard(targetRow, targetColumn)) {
         ui.Label4.setCaption(QString());
         Shape& frame = ui.Shape2[trailCount];
-        frame.setLeft(board::leftOfColumn(targetColumn) - kFrameOffset);
-        frame.setTop(board::topOfRow(targetRow) - kFrameOffset);
+        frame.setLeft(board::leftOfColumn(targetColumn) - board::kFrameOffset);
+        frame.setTop(board::topOfRow(targetRow) - board::kFrameOffset);
         frame.setVisible(true);
         targetCell = std::int16_t(board::cellAt(targetRow, targetColumn));
         // Marked before the warning is chosen, so a tile that does not move

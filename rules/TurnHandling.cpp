@@ -5,7 +5,6 @@
 
 namespace {
 constexpr int kClickCost = 10;
-constexpr std::int16_t kFastClickCountdown = 200;
 }  // namespace
 
 void Game::Picture1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::Picture); }

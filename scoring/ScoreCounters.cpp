@@ -4,7 +4,6 @@
 
 namespace {
 constexpr const char* kTimeBonusAtStart = "10000";
-constexpr std::int16_t kFastClickCountdown = 200;
 constexpr std::int16_t kClicksAtStart = 3000;
 constexpr int kTimeBonusStep = 10;
 constexpr std::int16_t kFastClickStep = 10;

@@ -23,6 +23,15 @@ QByteArray bytesOf(const QString& file)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Starts the window up in `folder`; the reason when it refuses to start.
+std::optional<QString> startUpIn(const ProgramFolder& folder)
+{
+    FixedSequenceRandom random;
+    ScriptedMessageBoxes boxes;
+    Form1 form(folder.path(), random, boxes);
+    return loadForm(form.game());
+}
+
 }  // namespace
 
 class StartupTest : public QObject {
@@ -80,10 +89,7 @@ private slots:
             file.write(content);
             file.close();
         }
-        FixedSequenceRandom random;
-        ScriptedMessageBoxes boxes;
-        Form1 form(folder.path(), random, boxes);
-        const auto failure = loadForm(form.game());
+        const auto failure = startUpIn(folder);
         QVERIFY(failure);
         QVERIFY2(failure->contains(picture), qPrintable(*failure));
         QVERIFY(!QFile::exists(folder.database()));
@@ -103,14 +109,12 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        FixedSequenceRandom random;
-        ScriptedMessageBoxes boxes;
-        Form1 form(folder.path(), random, boxes);
-        const auto failure = loadForm(form.game());
+        const auto failure = startUpIn(folder);
         QVERIFY(failure);
         QVERIFY2(failure->contains(folder.database()), qPrintable(*failure));
         QCOMPARE(bytesOf(folder.database()), content);
 
+        ScriptedMessageBoxes boxes;
         reportStartupFailure(boxes, *failure);
         QCOMPARE(boxes.titles, QStringList{QStringLiteral("QUORBIT")});
         QCOMPARE(boxes.prompts, QStringList{*failure});

@@ -1,28 +1,42 @@
 #include "TileCatalogue.h"
 
 #include "TileGeometry.h"
+#include "board/TileCodes.h"
 
 namespace {
 
-using enum Direction;
+// The game's legs after None, in its order: up, left, down, right.
+Direction directionOf(tiles::Leg leg)
+{
+    static constexpr Direction kDirections[] = {Direction::Up, Direction::Left, Direction::Down, Direction::Right};
+    return kDirections[static_cast<int>(leg) - static_cast<int>(tiles::Leg::Up)];
+}
 
-// Families 2 and 3 put the first number on the side the first leg comes from
-// and the second on the side the second leg leaves by; family 1 keeps its one
-// number in the middle whatever the direction.
-const std::array<ArrowTile, 12> kArrowTiles{{
-    {"1", 1, Up, std::nullopt, {LabelPlace{160, 180}, std::nullopt}},
-    {"1a", 1, Left, std::nullopt, {LabelPlace{160, 180}, std::nullopt}},
-    {"1b", 1, Down, std::nullopt, {LabelPlace{160, 180}, std::nullopt}},
-    {"1c", 1, Right, std::nullopt, {LabelPlace{160, 180}, std::nullopt}},
-    {"2", 2, Right, Up, {LabelPlace{140, 30}, LabelPlace{40, 220}}},
-    {"2a", 2, Up, Left, {LabelPlace{240, 180}, LabelPlace{180, 0}}},
-    {"2b", 2, Left, Down, {LabelPlace{140, 300}, LabelPlace{240, 180}}},
-    {"2c", 2, Down, Right, {LabelPlace{0, 140}, LabelPlace{140, 300}}},
-    {"3", 3, Down, Left, {LabelPlace{40, 220}, LabelPlace{140, 30}}},
-    {"3a", 3, Right, Down, {LabelPlace{140, 0}, LabelPlace{240, 180}}},
-    {"3b", 3, Up, Right, {LabelPlace{240, 160}, LabelPlace{140, 320}}},
-    {"3c", 3, Left, Up, {LabelPlace{140, 300}, LabelPlace{0, 160}}},
-}};
+LabelPlace placeOf(const tiles::LabelSpot& spot) { return LabelPlace{spot.top, spot.left}; }
+
+// The game's own tile table, seen as the drawings need it: every picture is
+// drawn from the same rows the game moves the player by.
+std::array<ArrowTile, tiles::kArrowTiles.size()> fromGameTable()
+{
+    std::array<ArrowTile, tiles::kArrowTiles.size()> rows{};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const tiles::ArrowTile& game = tiles::kArrowTiles[i];
+        ArrowTile& row = rows[i];
+        row.code = game.code;
+        row.family = game.code[0] - '0';
+        row.first = directionOf(game.firstLeg);
+        if (game.secondLeg != tiles::Leg::None) {
+            row.second = directionOf(game.secondLeg);
+        }
+        row.labels[0] = placeOf(game.firstNumber);
+        if (game.secondNumber) {
+            row.labels[1] = placeOf(*game.secondNumber);
+        }
+    }
+    return rows;
+}
+
+const auto kArrowTiles = fromGameTable();
 
 }  // namespace
 
