@@ -43,10 +43,10 @@ QIcon gameIcon()
 
 }  // namespace
 
-Form1::Form1(const QString& programFolder, RandomSource& random, MessageBoxes& boxes)
+Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      game_(ui_, programFolder, random, boxes)
+      game_(ui_, files, random, boxes, preparedKey)
 {
     setWindowTitle(QStringLiteral("QUORBIT"));
     setWindowIcon(gameIcon());

@@ -12,7 +12,8 @@ class RandomSource;
 // control from its layout tables and hands each click and tick to the game.
 class Form1 : public QWidget {
 public:
-    Form1(const QString& programFolder, RandomSource& random, MessageBoxes& boxes);
+    Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes,
+          PreparedDatabaseKey* preparedKey = nullptr);
 
     Form1Controls& controls() { return ui_; }
     Game& game() { return game_; }

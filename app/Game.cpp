@@ -2,14 +2,15 @@
 
 #include "board/TileCodes.h"
 
-Game::Game(Form1Controls& ui, QString programFolder, RandomSource& random, MessageBoxes& boxes)
-    : ui(ui), random(random), boxes(boxes), programFolder_(std::move(programFolder))
+Game::Game(Form1Controls& ui, GameFiles files, RandomSource& random, MessageBoxes& boxes,
+           PreparedDatabaseKey* preparedKey)
+    : ui(ui), random(random), boxes(boxes), files_(std::move(files)), preparedKey_(preparedKey)
 {
 }
 
 Picture Game::LoadTilePicture(const QString& name)
 {
-    return pictures_.load(programFolder_ + QStringLiteral("/images/") + name + QStringLiteral(".jpg"));
+    return pictures_.load(files_.picturesFolder + QLatin1Char('/') + name + QStringLiteral(".jpg"));
 }
 
 void Game::CheckTilePictures()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Form1Controls.h"
+#include "app/GameFiles.h"
 #include "app/MessageBoxes.h"
 #include "app/controls/PictureFiles.h"
 #include "board/GameState.h"
@@ -9,7 +10,7 @@
 
 #include <QString>
 
-class DatabaseOpening;
+class PreparedDatabaseKey;
 class RandomSource;
 
 // The game behind the window: its state record, its event handlers and its
@@ -18,7 +19,10 @@ class RandomSource;
 // scoring/, storage/, app/).
 class Game : public GameState {
 public:
-    Game(Form1Controls& ui, QString programFolder, RandomSource& random, MessageBoxes& boxes);
+    // A key prepared in advance for files.databaseFile lets start-up open it without deriving
+    // the key again.
+    Game(Form1Controls& ui, GameFiles files, RandomSource& random, MessageBoxes& boxes,
+         PreparedDatabaseKey* preparedKey = nullptr);
 
     // Start-up and exit.
     void Form_Load();
@@ -71,9 +75,6 @@ public:
     RecordSet rs;
     QString accedi_database;
     QString sqlText;
-    // Where the program already started opening the database file; start-up
-    // takes the connection from it instead of opening the file itself.
-    DatabaseOpening* databaseOpening = nullptr;
 
     // Lays out the two number labels of cell cellIndex for the code in
     // currentCode.
@@ -103,9 +104,9 @@ public:
     void StepFastClick();
     void StepSquares();
 
-    const QString& programFolder() const { return programFolder_; }
+    const GameFiles& files() const { return files_; }
 
-    // The picture file `name` of the images folder beside the program.
+    // The picture file `name` of the pictures folder.
     Picture LoadTilePicture(const QString& name);
     // Reads every picture a level can need, so a missing file is reported at
     // start-up and not in the middle of a game.
@@ -116,6 +117,7 @@ public:
     MessageBoxes& boxes;
 
 private:
-    QString programFolder_;
+    GameFiles files_;
+    PreparedDatabaseKey* preparedKey_;
     PictureFiles pictures_;
 };

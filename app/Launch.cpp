@@ -5,8 +5,6 @@
 #include "storage/FileError.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 std::optional<QString> loadForm(Game& game)
 {
@@ -32,11 +30,4 @@ bool startGame(Form1& form, MessageBoxes& boxes)
     }
     form.show();
     return true;
-}
-
-QString executableFolder()
-{
-    std::error_code failed;
-    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
-    return failed ? QString() : QString::fromStdString(program.parent_path().string());
 }

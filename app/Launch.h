@@ -19,7 +19,3 @@ void reportStartupFailure(MessageBoxes& boxes, const QString& message);
 // Start-up, then the window on screen; false (and the reason told) when the
 // game cannot start.
 bool startGame(Form1& form, MessageBoxes& boxes);
-
-// The folder of the running program, known before Qt is up (so the database
-// can start opening at once); empty where the system does not say.
-QString executableFolder();

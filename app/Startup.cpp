@@ -1,8 +1,11 @@
 #include "app/Game.h"
 
-#include "storage/DatabaseOpening.h"
+#include "storage/DatabaseError.h"
 #include "storage/GameDatabase.h"
+#include "storage/PreparedDatabaseKey.h"
 #include "storage/RandomSequenceCounter.h"
+
+#include <QFile>
 
 namespace {
 // The window's outer size, frame and caption included.
@@ -19,12 +22,16 @@ void Game::Form_Load()
     // have moved the stored counter already.
     CheckTilePictures();
 
-    accedi_database = programFolder() + QStringLiteral("/qb.mdb");
-    if (databaseOpening && databaseOpening->file() == accedi_database) {
-        cn = databaseOpening->take();
-    } else {
-        openGameDatabase(cn, accedi_database);
+    accedi_database = files_.databaseFile;
+    if (accedi_database.isEmpty()) {
+        throw DatabaseError(QStringLiteral("qb.mdb"),
+                            QStringLiteral("neither XDG_DATA_HOME nor HOME says where your data folder is"));
     }
+    std::optional<DatabaseKey> key;
+    if (preparedKey_ && preparedKey_->file() == QFile::encodeName(accedi_database).toStdString()) {
+        key = preparedKey_->take();
+    }
+    openGameDatabase(cn, accedi_database, key);
     advanceRandomSequence(cn, rs, sqlText, random, accedi_database);
 
     for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {

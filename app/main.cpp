@@ -1,27 +1,28 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
+#include "app/GameFiles.h"
 #include "app/Launch.h"
 #include "app/MessageBoxes.h"
-#include "storage/DatabaseOpening.h"
 #include "storage/FixedSequenceRandom.h"
+#include "storage/PreparedDatabaseKey.h"
 
 #include <QApplication>
-#include <memory>
+#include <QFile>
 
 int main(int argc, char* argv[])
 {
-    // The database starts opening before anything else: its password's key
-    // derivation then runs while Qt starts and the window is built.
-    const QString folder = executableFolder();
-    std::unique_ptr<DatabaseOpening> opening;
-    if (!folder.isEmpty()) {
-        opening = std::make_unique<DatabaseOpening>(folder + QStringLiteral("/qb.mdb"));
+    if (const auto status = answerCommandLine({argv, std::size_t(argc)}, stdout, stderr)) {
+        return *status;
     }
+    // The database key starts its derivation before anything else, so that it runs while Qt
+    // starts and the window is built. It makes no Qt object and writes nothing.
+    const GameFiles files = locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
+    PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);
     FixedSequenceRandom random;
     DialogMessageBoxes boxes;
-    Form1 form(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder, random, boxes);
+    Form1 form(files, random, boxes, &preparedKey);
     boxes.setParent(&form);
-    form.game().databaseOpening = opening.get();
     return startGame(form, boxes) ? application.exec() : 1;
 }

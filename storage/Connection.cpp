@@ -28,12 +28,21 @@ void checkReadable(sqlite3* db, const QString& file)
 
 }  // namespace
 
-EngineHandle Connection::openEngine(const QString& path, bool mayCreate, const QString& reportAs) const
+EngineHandle Connection::openEngine(const QString& path, const QByteArray& keyText, bool mayCreate,
+                                    const QString& reportAs) const
 {
-    return openKeyedEngine(path, {QByteArray(kPassword), mayCreate, busyTimeout_}, reportAs);
+    return openKeyedEngine(path, {keyText, mayCreate, busyTimeout_}, reportAs);
 }
 
-void Connection::open(const QString& file)
+void Connection::open(const QString& file) { openKeyed(file, QByteArray(kPassword)); }
+
+void Connection::open(const QString& file, const DatabaseKey& key) { openKeyed(file, key.engineKeyText()); }
+
+void Connection::create(const QString& file) { createKeyed(file, QByteArray(kPassword)); }
+
+void Connection::create(const QString& file, const DatabaseKey& key) { createKeyed(file, key.engineKeyText()); }
+
+void Connection::openKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
@@ -43,13 +52,13 @@ void Connection::open(const QString& file)
     if (!info.isFile())
         throw DatabaseError(path, QStringLiteral("it is a folder, not a file"));
 
-    EngineHandle db = openEngine(path, false, path);
+    EngineHandle db = openEngine(path, keyText, false, path);
     checkReadable(db.get(), path);
     db_ = std::move(db);
     file_ = path;
 }
 
-void Connection::create(const QString& file)
+void Connection::createKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
@@ -59,12 +68,12 @@ void Connection::create(const QString& file)
     // Built beside its final place and renamed into it, so nobody ever finds half a database.
     ScratchFile scratch(path);
     {
-        EngineHandle db = openEngine(scratch.path(), true, path);
+        EngineHandle db = openEngine(scratch.path(), keyText, true, path);
         for (const QString& statement : newDatabaseStatements())
             Statement(db.get(), statement, path).step();
     }
     scratch.moveInto(path);
-    open(path);
+    openKeyed(path, keyText);
 }
 
 void Connection::close()

@@ -2,9 +2,13 @@
 
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
+#include "storage/DatabaseKey.h"
 #include "storage/GameSchema.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -35,23 +39,51 @@ void checkTable(Connection& cn, const TableLayout& table)
                                                 expected.join(QStringLiteral(", "))));
 }
 
+void openExisting(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
+{
+    // The file may have been replaced since the key was prepared; only its own salt will do.
+    if (prepared && saltOfFile(QFile::encodeName(file).toStdString()) == prepared->salt)
+        cn.open(file, *prepared);
+    else
+        cn.open(file);
+}
+
+// The user's data folder may not exist before the game first runs.
+void makeFolderOf(const QString& file)
+{
+    const std::filesystem::path folder = QFile::encodeName(QFileInfo(file).absolutePath()).toStdString();
+    std::error_code failed;
+    std::filesystem::create_directories(folder, failed);
+    if (failed)
+        throw DatabaseError(file, QStringLiteral("cannot create the folder %1: %2")
+                                      .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(failed.message())));
+}
+
+void createNew(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
+{
+    makeFolderOf(file);
+    try {
+        if (prepared)
+            cn.create(file, *prepared);
+        else
+            cn.create(file);
+    } catch (const DatabaseError&) {
+        // Another copy of the game, started at the same moment, made the
+        // file first; it is as new as ours would have been.
+        if (!QFileInfo::exists(file))
+            throw;
+        openExisting(cn, file, prepared);
+    }
+}
+
 }  // namespace
 
-void openGameDatabase(Connection& cn, const QString& file)
+void openGameDatabase(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
 {
-    if (QFileInfo::exists(file)) {
-        cn.open(file);
-    } else {
-        try {
-            cn.create(file);
-        } catch (const DatabaseError&) {
-            // Another copy of the game, started at the same moment, made the
-            // file first; it is as new as ours would have been.
-            if (!QFileInfo::exists(file))
-                throw;
-            cn.open(file);
-        }
-    }
+    if (QFileInfo::exists(file))
+        openExisting(cn, file, prepared);
+    else
+        createNew(cn, file, prepared);
     try {
         for (const TableLayout& table : gameTables())
             checkTable(cn, table);

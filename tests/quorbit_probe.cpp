@@ -2,51 +2,96 @@
 // process: the message boxes are printed instead of shown, and the program ends as soon as
 // the window is up instead of waiting for the player.
 //
-//   quorbit_probe <program folder>
+//   quorbit_probe [--save-a-game NAME] [program folder]
 //
-// Exit status 0 when the game started, 1 when start-up refused to go on. Every box is printed
-// to standard output as its title on one line, then its text, and answered with OK.
+// Without a folder the probe finds its files as the game does, from where it lies (a copy
+// placed in an installed tree behaves as the installed game). With --save-a-game it then plays
+// a game the shortest way to the hi-score list: new game, the countdown, quit, NAME saved.
+//
+// Exit status 0 when the game started (and the name was saved), 1 when start-up refused to go
+// on or the name was not saved, 2 for a wrong command line. Every box is printed to standard
+// output as its title on one line, then its text, and answered with OK or Yes.
 
 #include "app/Form1.h"
+#include "app/GameFiles.h"
 #include "app/Launch.h"
 #include "app/MessageBoxes.h"
-#include "storage/DatabaseOpening.h"
 #include "storage/FixedSequenceRandom.h"
+#include "storage/PreparedDatabaseKey.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTest>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 namespace {
 
 constexpr int kUsageStatus = 2;
+constexpr int kCountdownTicks = 4;
+constexpr int kGameOverTicks = 5;
 
 class PrintedMessageBoxes : public MessageBoxes {
 public:
-    Answer show(const QString& prompt, Buttons, const QString& title, Icon) override
+    Answer show(const QString& prompt, Buttons buttons, const QString& title, Icon) override
     {
         std::printf("%s\n%s\n", qPrintable(title), qPrintable(prompt));
         std::fflush(stdout);
-        return Answer::Ok;
+        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
 };
+
+void click(const Control& control) { QTest::mouseClick(control.widget(), Qt::LeftButton); }
+
+// New game, quit at once, and the name into the list; true when the name entry closed on it.
+bool saveAGame(Form1& form, const QString& name)
+{
+    Form1Controls& ui = form.controls();
+    click(ui.Label22);
+    for (int tick = 0; tick < kCountdownTicks; ++tick) {
+        form.game().Timer4_Timer();
+    }
+    click(ui.Label27);
+    for (int tick = 0; tick < kGameOverTicks; ++tick) {
+        form.game().Timer5_Timer();
+    }
+    if (!ui.Picture6.visible()) {
+        return false;
+    }
+    QTest::keyClicks(ui.Text1.widget(), name);
+    click(ui.Label37);
+    return !ui.Picture6.visible();
+}
 
 }  // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quorbit_probe <program folder>\n");
+    std::optional<QString> nameToSave;
+    int next = 1;
+    if (next + 1 < argc && std::strcmp(argv[next], "--save-a-game") == 0) {
+        nameToSave = QString::fromLocal8Bit(argv[next + 1]);
+        next += 2;
+    }
+    if (argc - next > 1) {
+        std::fprintf(stderr, "usage: quorbit_probe [--save-a-game NAME] [program folder]\n");
         return kUsageStatus;
     }
-    // The program folder comes from the command line, not from where this file lies, so that
-    // one built probe can start the game in any folder a test prepares.
-    const QString folder = QString::fromLocal8Bit(argv[1]);
-    DatabaseOpening opening(folder + QStringLiteral("/qb.mdb"));
+    // A folder from the command line lets one built probe start the game in any folder a test
+    // prepares; without one it is where the probe lies that counts, as for the game.
+    const GameFiles files = next < argc
+                                ? GameFiles::besideProgram(QString::fromLocal8Bit(argv[next]))
+                                : locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
+    PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);
+    Timer::setDrivenByHand(nameToSave.has_value());
     FixedSequenceRandom random;
     PrintedMessageBoxes boxes;
-    Form1 form(folder, random, boxes);
-    form.game().databaseOpening = &opening;
-    return startGame(form, boxes) ? 0 : 1;
+    Form1 form(files, random, boxes, &preparedKey);
+    if (!startGame(form, boxes)) {
+        return 1;
+    }
+    return nameToSave && !saveAGame(form, *nameToSave) ? 1 : 0;
 }

@@ -28,7 +28,7 @@ std::optional<QString> startUpIn(const ProgramFolder& folder)
 {
     FixedSequenceRandom random;
     ScriptedMessageBoxes boxes;
-    Form1 form(folder.path(), random, boxes);
+    Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
     return loadForm(form.game());
 }
 
@@ -58,7 +58,7 @@ private slots:
         int counters[2] = {};
         for (int& counter : counters) {
             FixedSequenceRandom random;
-            Form1 form(folder.path(), random, boxes);
+            Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
             QVERIFY(!loadForm(form.game()));
             counter = storedCounter(folder.database());
         }

@@ -351,9 +351,19 @@ private slots:
                  QVariant(QString::number(next)));
     }
 
+    // The user's data folder of an installed copy may not exist yet on the first run.
+    void missingFileIsCreated_data()
+    {
+        QTest::addColumn<QString>("below");
+        QTest::newRow("in a folder that is there") << QString();
+        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit");
+    }
+
     void missingFileIsCreated()
     {
-        const QString path = freshPath();
+        QFETCH(QString, below);
+        const QFileInfo fresh(freshPath());
+        const QString path = below.isEmpty() ? fresh.filePath() : fresh.dir().filePath(below + "/qb.mdb");
         Connection cn;
         openGameDatabase(cn, path);
         QVERIFY(cn.isOpen());
@@ -465,17 +475,18 @@ private slots:
     void uncreatableFileIsRefused_data()
     {
         QTest::addColumn<QString>("below");
-        QTest::addColumn<QString>("reason");
+        QTest::addColumn<QString>("cause");
         QTest::newRow("below a regular file") << "afile/qb.mdb"
-                                              << "Not a directory";
-        QTest::newRow("below a missing folder") << "missing/sub/qb.mdb"
-                                                << "No such file or directory";
+                                              << "cannot create the folder %1/afile: Not a directory";
+        QTest::newRow("two folders below a regular file")
+            << "afile/sub/qb.mdb"
+            << "cannot create the folder %1/afile/sub: Not a directory";
     }
 
     void uncreatableFileIsRefused()
     {
         QFETCH(QString, below);
-        QFETCH(QString, reason);
+        QFETCH(QString, cause);
         const QDir root = QFileInfo(freshPath()).dir();
         writeBytes(root.filePath(QStringLiteral("afile")), "not a folder");
         const QString path = root.filePath(below);
@@ -485,7 +496,7 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a file was created");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), QStringLiteral("cannot create the file here: ") + reason);
+            QCOMPARE(error.cause(), cause.arg(root.path()));
             QCOMPARE(error.file(), path);
         }
         QCOMPARE(entriesOf(root.path()), QStringList{"afile"});

@@ -16,7 +16,7 @@ struct StartedWindow {
         : random(std::move(source))
     {
         Timer::setDrivenByHand(true);
-        form = std::make_unique<Form1>(folder.path(), *random, boxes);
+        form = std::make_unique<Form1>(GameFiles::besideProgram(folder.path()), *random, boxes);
         failure = loadForm(form->game());
     }
 

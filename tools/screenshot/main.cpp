@@ -85,7 +85,7 @@ int main(int argc, char* argv[])
     Timer::setDrivenByHand(true);
     FixedSequenceRandom random;
     PrintedMessageBoxes boxes;
-    Form1 form(folder.path(), random, boxes);
+    Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
     if (const auto failure = loadForm(form.game())) {
         reportStartupFailure(boxes, *failure);
         return 1;

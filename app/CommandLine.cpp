@@ -1,0 +1,43 @@
+#include "app/CommandLine.h"
+
+#include <string_view>
+
+namespace {
+
+// What sysexits and the shells call a usage error.
+constexpr int kUsageStatus = 2;
+
+constexpr std::string_view kUsage = "Usage: quorbit [--help | --version]\n";
+
+constexpr std::string_view kHelp =
+    "Walk a board of arrow tiles from the top-left cell to the door.\n"
+    "\n"
+    "  --help      show this text and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "A copy with a folder images/ beside the program keeps its hi-scores there, in qb.mdb.\n"
+    "An installed copy keeps them in $XDG_DATA_HOME/quorbit/qb.mdb\n"
+    "(~/.local/share/quorbit/qb.mdb by default). See quorbit(6).\n";
+
+void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+}  // namespace
+
+std::optional<int> answerCommandLine(std::span<char* const> arguments, std::FILE* out, std::FILE* err)
+{
+    if (arguments.size() <= 1) {
+        return std::nullopt;
+    }
+    const std::string_view option = arguments[1];
+    if (arguments.size() == 2 && option == "--help") {
+        print(out, kUsage);
+        print(out, kHelp);
+        return 0;
+    }
+    if (arguments.size() == 2 && option == "--version") {
+        print(out, "quorbit " QUORBIT_VERSION "\n");
+        return 0;
+    }
+    print(err, kUsage);
+    return kUsageStatus;
+}

@@ -1,0 +1,52 @@
+#include "storage/DatabaseKey.h"
+
+#include "storage/Pbkdf2Sha1.h"
+
+#include <algorithm>
+#include <fstream>
+#include <random>
+
+namespace {
+
+std::span<const unsigned char> bytesOf(std::string_view text)
+{
+    return {reinterpret_cast<const unsigned char*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+DatabaseKey DatabaseKey::derive(std::string_view password, const Salt& salt)
+{
+    const std::vector<unsigned char> derived = pbkdf2HmacSha1(bytesOf(password), salt, kRounds, kKeyBytes);
+    DatabaseKey result;
+    result.salt = salt;
+    std::copy(derived.begin(), derived.end(), result.key.begin());
+    return result;
+}
+
+DatabaseKey DatabaseKey::forNewFile(std::string_view password)
+{
+    // The system's entropy source: two files made in the same second still differ in salt.
+    std::random_device entropy;
+    Salt salt;
+    std::generate(salt.begin(), salt.end(), [&entropy] { return static_cast<unsigned char>(entropy()); });
+    return derive(password, salt);
+}
+
+QByteArray DatabaseKey::engineKeyText() const
+{
+    const auto hex = [](const auto& bytes) {
+        return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())).toHex();
+    };
+    return "x'" + hex(key) + hex(salt) + "'";
+}
+
+std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    DatabaseKey::Salt salt;
+    if (!stream.read(reinterpret_cast<char*>(salt.data()), std::streamsize(salt.size()))) {
+        return std::nullopt;
+    }
+    return salt;
+}
