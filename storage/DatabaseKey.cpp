@@ -41,6 +41,14 @@ QByteArray DatabaseKey::engineKeyText() const
     return "x'" + hex(key) + hex(salt) + "'";
 }
 
+DatabaseKey keyForFile(std::string_view password, const std::filesystem::path& file)
+{
+    if (const auto salt = saltOfFile(file)) {
+        return DatabaseKey::derive(password, *salt);
+    }
+    return DatabaseKey::forNewFile(password);
+}
+
 std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);

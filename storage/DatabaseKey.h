@@ -28,6 +28,10 @@ struct DatabaseKey {
     QByteArray engineKeyText() const;
 };
 
+// The key for `file` as it is now: under its own salt, or under a fresh one for a file that
+// is yet to be made.
+DatabaseKey keyForFile(std::string_view password, const std::filesystem::path& file);
+
 // The salt at the start of an existing file; none when the file is missing or too short to
 // hold one (the engine then treats it as empty).
 std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file);

@@ -2,12 +2,12 @@
 
 #include "storage/Connection.h"
 
-PreparedDatabaseKey::PreparedDatabaseKey(std::filesystem::path file)
-    : file_(std::move(file)), key_(std::async(std::launch::async, [file = file_] {
-          if (const auto salt = saltOfFile(file)) {
-              return DatabaseKey::derive(Connection::kPassword, *salt);
-          }
-          return DatabaseKey::forNewFile(Connection::kPassword);
-      }))
+DatabaseKey PreparedDatabaseKey::gameKeyForFile(const std::filesystem::path& file)
+{
+    return keyForFile(Connection::kPassword, file);
+}
+
+PreparedDatabaseKey::PreparedDatabaseKey(std::filesystem::path file, Preparation prepare)
+    : file_(std::move(file)), key_(std::async(std::launch::async, prepare, file_))
 {
 }

@@ -14,7 +14,12 @@
 // So this only reads the salt of the file as it is now, or picks one for a file yet to be made.
 class PreparedDatabaseKey {
 public:
-    explicit PreparedDatabaseKey(std::filesystem::path file);
+    using Preparation = DatabaseKey (*)(const std::filesystem::path& file);
+
+    // The game's key for the file; a test may put another preparation in its place.
+    static DatabaseKey gameKeyForFile(const std::filesystem::path& file);
+
+    explicit PreparedDatabaseKey(std::filesystem::path file, Preparation prepare = gameKeyForFile);
 
     const std::filesystem::path& file() const { return file_; }
 
