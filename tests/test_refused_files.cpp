@@ -106,6 +106,7 @@ struct StartUpCase {
     void (*makeDatabase)(const QString& path);  // null: the folder has no qb.mdb
     bool folderWritable;
     const char* cause;  // null: the game starts
+    const char* missingPicture = nullptr;  // removed from images/ before the start
 };
 
 const StartUpCase kCases[] = {
@@ -123,6 +124,10 @@ const StartUpCase kCases[] = {
     {"counter 40000", [](const QString& path) { writeGameFile(path, {counterSetTo("40000")}); }, true,
      "the counter 40000 is outside -32768..32767"},
     {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
+    // Pictures are checked before the file is touched: no new file, no counter moved on.
+    {"a picture missing, no qb.mdb", nullptr, true, "the file is missing", "door.jpg"},
+    {"a picture missing, good qb.mdb", [](const QString& path) { writeGameFile(path); }, true, "the file is missing",
+     "3c.jpg"},
 };
 
 // Takes write permission on a folder away from everybody while it lives, and gives it back
@@ -184,6 +189,11 @@ private slots:
         ProgramFolder folder;
         if (situation.makeDatabase)
             QVERIFY_THROWS_NO_EXCEPTION(situation.makeDatabase(folder.database()));
+        const QString picture = situation.missingPicture ? folder.file(QStringLiteral("images/%1").arg(
+                                                                QLatin1String(situation.missingPicture)))
+                                                          : QString();
+        if (!picture.isEmpty())
+            QVERIFY(QFile::remove(picture));
         const QByteArray bytesBefore = bytesOf(folder.database());
         const QStringList entriesBefore = entriesOf(folder.path());
 
@@ -221,7 +231,7 @@ private slots:
             return;
         }
         QVERIFY2(probe.exitCode() == 1, qPrintable(out + err));
-        verifyRefusalBox(out, err, folder.database(), QLatin1String(situation.cause));
+        verifyRefusalBox(out, err, picture.isEmpty() ? folder.database() : picture, QLatin1String(situation.cause));
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(entriesOf(folder.path()), entriesBefore);

@@ -1,0 +1,164 @@
+// What the program does before it starts the game: the command line it accepts, and where a
+// portable or an installed copy finds its pictures and keeps its hi-score file.
+
+#include "app/CommandLine.h"
+#include "app/GameFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+struct Answer {
+    std::optional<int> status;
+    QString out;
+    QString err;
+};
+
+QString readAll(std::FILE* stream)
+{
+    std::rewind(stream);
+    QByteArray bytes;
+    char buffer[512];
+    while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, stream)) {
+        bytes.append(buffer, qsizetype(read));
+    }
+    return QString::fromUtf8(bytes);
+}
+
+Answer answerTo(QStringList arguments)
+{
+    arguments.prepend(QStringLiteral("quorbit"));
+    std::vector<QByteArray> bytes;
+    for (const QString& argument : arguments) {
+        bytes.push_back(argument.toUtf8());
+    }
+    std::vector<char*> argv;
+    for (QByteArray& argument : bytes) {
+        argv.push_back(argument.data());
+    }
+    std::FILE* out = std::tmpfile();
+    std::FILE* err = std::tmpfile();
+    Answer answer{answerCommandLine(argv, out, err), readAll(out), readAll(err)};
+    std::fclose(out);
+    std::fclose(err);
+    return answer;
+}
+
+const QString kUsage = QStringLiteral("Usage: quorbit [--help | --version]\n");
+
+}  // namespace
+
+class TestLaunch : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");  // -1: the game starts
+        QTest::addColumn<QString>("outStartsWith");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("none") << QStringList() << -1 << QString() << QString();
+        QTest::newRow("--help") << QStringList{"--help"} << 0 << kUsage << QString();
+        QTest::newRow("--version") << QStringList{"--version"} << 0
+                                   << QStringLiteral("quorbit " QUORBIT_TEST_VERSION "\n") << QString();
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << 2 << QString() << kUsage;
+        QTest::newRow("a file") << QStringList{"qb.mdb"} << 2 << QString() << kUsage;
+        QTest::newRow("-h is not --help") << QStringList{"-h"} << 2 << QString() << kUsage;
+        QTest::newRow("two options") << QStringList{"--help", "--version"} << 2 << QString() << kUsage;
+        QTest::newRow("an empty argument") << QStringList{""} << 2 << QString() << kUsage;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QString, outStartsWith);
+        QFETCH(QString, err);
+        const Answer answer = answerTo(arguments);
+        QCOMPARE(answer.status.value_or(-1), status);
+        QVERIFY2(answer.out.startsWith(outStartsWith), qPrintable(answer.out));
+        QCOMPARE(answer.out.isEmpty(), outStartsWith.isEmpty());
+        QCOMPARE(answer.err, err);
+    }
+
+    // The real program on a build host: no display, no platform plugin chosen.
+    void helpAndVersionNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("status");
+        QTest::newRow("--help") << "--help" << 0;
+        QTest::newRow("--version") << "--version" << 0;
+        QTest::newRow("unknown") << "--nonsense" << 2;
+    }
+
+    void helpAndVersionNeedNoDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, status);
+        QTemporaryDir home;
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("HOME"), home.path());
+        environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(QUORBIT_PROGRAM), {option});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitCode(), status);
+        QCOMPARE(program.readAllStandardError().isEmpty(), status == 0);
+        QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+
+    // `images` beside the program marks a portable copy; an installed one keeps its hi-scores
+    // in the user's data folder by the XDG rule.
+    void filesOfACopy_data()
+    {
+        QTest::addColumn<bool>("imagesFolderBeside");
+        QTest::addColumn<QString>("xdgDataHome");
+        QTest::addColumn<QString>("home");
+        QTest::addColumn<QString>("database");  // %1: the program's folder
+        QTest::addColumn<QString>("pictures");
+        const QString installedPictures = QStringLiteral("%1/../share/games/quorbit/images");
+        QTest::newRow("portable") << true << "/data" << "/home/ada" << "%1/qb.mdb"
+                                  << "%1/images";
+        QTest::newRow("installed, XDG_DATA_HOME set")
+            << false << "/data" << "/home/ada" << "/data/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, XDG_DATA_HOME unset")
+            << false << "" << "/home/ada" << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, XDG_DATA_HOME relative")
+            << false << "data" << "/home/ada" << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, neither set") << false << "" << "" << "" << installedPictures;
+        QTest::newRow("installed, HOME relative") << false << "" << "ada" << "" << installedPictures;
+    }
+
+    void filesOfACopy()
+    {
+        QFETCH(bool, imagesFolderBeside);
+        QFETCH(QString, xdgDataHome);
+        QFETCH(QString, home);
+        QFETCH(QString, database);
+        QFETCH(QString, pictures);
+        QTemporaryDir prefix;
+        const QString programFolder = prefix.filePath(QStringLiteral("games"));
+        QVERIFY(QDir().mkpath(programFolder));
+        if (imagesFolderBeside) {
+            QVERIFY(QDir().mkpath(programFolder + QStringLiteral("/images")));
+        } else {
+            // A file of that name is no folder of pictures.
+            QFile notAFolder(programFolder + QStringLiteral("/images"));
+            QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+        }
+        const GameFiles files = locateGameFiles((programFolder + QStringLiteral("/quorbit")).toStdString(),
+                                                {xdgDataHome.toStdString(), home.toStdString()});
+        QCOMPARE(files.databaseFile, database.isEmpty() ? QString() : QDir::cleanPath(database.arg(programFolder)));
+        QCOMPARE(QDir::cleanPath(files.picturesFolder), QDir::cleanPath(pictures.arg(programFolder)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLaunch)
+#include "test_launch.moc"
