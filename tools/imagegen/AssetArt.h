@@ -2,8 +2,11 @@
 
 #include "TileCatalogue.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <array>
+
+class QPainter;
 
 // The pictures built into the game window: the title banner, the icons of
 // the how-to-play panel and the window icon.
@@ -19,8 +22,14 @@ inline constexpr std::array<LabelPlace, 2> kHowToArrowLabels{{{0, 160}, {160, 36
 
 QImage renderBanner();
 
-// The window icon: an arrow tile bending towards a door, with a transparent
-// surround so it sits on any title bar.
+// The game's emblem: an arrow tile bending towards a door, with a transparent
+// surround so it sits on any title bar or desktop. It is painted in a square
+// of kEmblemUnits units at the painter's origin, so one drawing gives the
+// window icon, the launcher icon at every size and the scalable launcher icon.
+inline constexpr double kEmblemUnits = 64.0;
+void paintEmblem(QPainter& painter);
 QImage renderEmblem(int pixels);
+// The same emblem as an SVG document whose view box is the emblem's square.
+QByteArray renderEmblemSvg();
 
 }  // namespace assetart

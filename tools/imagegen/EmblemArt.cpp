@@ -1,15 +1,16 @@
 #include "AssetArt.h"
 #include "Palette.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QPainterPath>
+#include <QSvgGenerator>
 
 namespace assetart {
 
 namespace {
 
-// Drawn in a 64-unit square; strokes of 8 units are still two pixels at 16.
-constexpr double kEmblemSize = 64.0;
+// Strokes of 8 units are still two pixels at 16.
 constexpr QRectF kTile(3, 3, 58, 58);
 constexpr double kCornerRadius = 11.0;
 constexpr QRectF kDoor(35, 7, 21, 22);
@@ -43,22 +44,42 @@ void paintBendingArrow(QPainter& painter)
 
 }  // namespace
 
-QImage renderEmblem(int pixels)
+void paintEmblem(QPainter& painter)
 {
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(pixels / kEmblemSize, pixels / kEmblemSize);
-
     // A dark rim keeps the pale tile from melting into a light title bar.
     painter.setPen(QPen(QColor(40, 30, 20), 2.5));
     painter.setBrush(palette::kFace);
     painter.drawRoundedRect(kTile, kCornerRadius, kCornerRadius);
     paintDoorway(painter);
     paintBendingArrow(painter);
+}
+
+QImage renderEmblem(int pixels)
+{
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixels / kEmblemUnits, pixels / kEmblemUnits);
+    paintEmblem(painter);
     painter.end();
     return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QByteArray renderEmblemSvg()
+{
+    QBuffer document;
+    QSvgGenerator generator;
+    generator.setOutputDevice(&document);
+    // Only a view box and no size: a desktop draws the launcher icon at
+    // whatever size it needs.
+    generator.setViewBox(QRectF(0, 0, kEmblemUnits, kEmblemUnits));
+    generator.setTitle(QStringLiteral("Quorbit"));
+    generator.setDescription(QStringLiteral("An arrow tile bending towards a door"));
+    QPainter painter(&generator);
+    paintEmblem(painter);
+    painter.end();
+    return document.data();
 }
 
 }  // namespace assetart

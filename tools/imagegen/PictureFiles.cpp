@@ -40,6 +40,19 @@ const std::array<DesignAsset, 11> kDesignAssets{{
     {"icon48@2x.png", [] { return assetart::renderEmblem(96); }},
 }};
 
+// The sizes desktops ask the icon theme for: menus and panels (16 to 48),
+// launchers and software centres (64 to 256).
+constexpr std::array<int, 7> kLauncherIconPixels{16, 24, 32, 48, 64, 128, 256};
+
+QStringList writeFile(const QByteArray& contents, const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(contents) != contents.size()) {
+        return {QStringLiteral("cannot write %1: %2").arg(path, file.errorString())};
+    }
+    return {};
+}
+
 QStringList writeResourceList(const QDir& folder)
 {
     const QString path = folder.filePath(QStringLiteral("assets.qrc"));
@@ -83,6 +96,16 @@ QStringList writeDesignAssets(const QDir& folder)
         problems << save(asset.render(), folder.filePath(QString::fromLatin1(asset.file)));
     }
     problems << writeResourceList(folder);
+    return problems;
+}
+
+QStringList writeLauncherIcons(const QDir& folder)
+{
+    QStringList problems;
+    for (const int pixels : kLauncherIconPixels) {
+        problems << save(assetart::renderEmblem(pixels), folder.filePath(QStringLiteral("%1x%1.png").arg(pixels)));
+    }
+    problems << writeFile(assetart::renderEmblemSvg(), folder.filePath(QStringLiteral("scalable.svg")));
     return problems;
 }
 

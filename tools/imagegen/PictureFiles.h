@@ -17,4 +17,9 @@ QStringList writeTilePictures(const QDir& folder);
 // The window's embedded pictures, plus the resource list that embeds them.
 QStringList writeDesignAssets(const QDir& folder);
 
+// The launcher icons an installed game puts into the hicolor icon theme, each
+// named after the theme folder it goes to: 16x16.png ... 256x256.png and
+// scalable.svg.
+QStringList writeLauncherIcons(const QDir& folder);
+
 }  // namespace picturefiles

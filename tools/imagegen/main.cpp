@@ -1,5 +1,6 @@
-// Draws the game's tile pictures and the window's design assets. The output
-// is committed; run this again only after changing the drawings.
+// Draws the game's tile pictures, the window's design assets and the
+// launcher icons. The output is committed; run this again only after changing
+// the drawings.
 
 #include "ContactSheet.h"
 #include "PictureFiles.h"
@@ -41,7 +42,8 @@ int main(int argc, char* argv[])
 
     const QString sourceRoot = QStringLiteral(QUORBIT_SOURCE_DIR);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the tile pictures and the window's design assets."));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws the tile pictures, the window's design assets and the launcher icons."));
     parser.addHelpOption();
     const QCommandLineOption tilesOption(QStringLiteral("tiles"),
                                          QStringLiteral(
@@ -51,12 +53,16 @@ int main(int argc, char* argv[])
                                           QStringLiteral(
                                               "Folder for the design assets (default: the repository's app/assets/)."),
                                           QStringLiteral("folder"), sourceRoot + QStringLiteral("/app/assets"));
+    const QCommandLineOption iconsOption(
+        QStringLiteral("icons"),
+        QStringLiteral("Folder for the launcher icons (default: the repository's packaging/icons/)."),
+        QStringLiteral("folder"), sourceRoot + QStringLiteral("/packaging/icons"));
     const QCommandLineOption sheetOption(QStringLiteral("contact-sheet"),
                                          QStringLiteral("Also write a preview of all pictures to this PNG file."),
                                          QStringLiteral("file"));
     const QCommandLineOption checkOption(QStringLiteral("check-only"),
                                          QStringLiteral("Only check the drawings against the tile table."));
-    parser.addOptions({tilesOption, assetsOption, sheetOption, checkOption});
+    parser.addOptions({tilesOption, assetsOption, iconsOption, sheetOption, checkOption});
     parser.process(app);
 
     // The preview is written even when the check fails: it is how a wrong
@@ -71,9 +77,11 @@ int main(int argc, char* argv[])
 
     problems << preparedFolder(parser.value(tilesOption));
     problems << preparedFolder(parser.value(assetsOption));
+    problems << preparedFolder(parser.value(iconsOption));
     if (problems.isEmpty()) {
         problems << picturefiles::writeTilePictures(QDir(parser.value(tilesOption)));
         problems << picturefiles::writeDesignAssets(QDir(parser.value(assetsOption)));
+        problems << picturefiles::writeLauncherIcons(QDir(parser.value(iconsOption)));
     }
     return reportProblems(problems);
 }
