@@ -20,6 +20,8 @@ int main(int argc, char* argv[])
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);
+    // Ties the window to its launcher where the desktop goes by the launcher's name (Wayland).
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUORBIT_APP_ID));
     FixedSequenceRandom random;
     DialogMessageBoxes boxes;
     Form1 form(files, random, boxes, &preparedKey);
