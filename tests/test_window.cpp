@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QTextLayout>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -156,6 +157,24 @@ private slots:
         QVERIFY(level(ui.Picture7) < level(ui.Picture8));
         for (const PictureBox* panel : {&ui.Picture5, &ui.Picture7, &ui.Picture8}) {
             QCOMPARE(panel->widget()->geometry(), ui.Picture4.widget()->geometry());
+        }
+    }
+
+    // The panels open over the banner's bottom strip: its drawing keeps
+    // above them and the strip is the window's black, so no panel slices it.
+    void panelsLeaveTheBannerWhole()
+    {
+        F& ui = window->ui();
+        const QImage banner = ui.Picture2.picture().pixels().toImage();
+        const int covered = qRound((ui.Picture5.widget()->y() - ui.Picture2.widget()->y()) * banner.devicePixelRatio());
+        QVERIFY(covered > 0 && covered < banner.height());
+        constexpr int kBlackWithJpegNoise = 16;
+        for (int y = covered; y < banner.height(); ++y) {
+            for (int x = 0; x < banner.width(); ++x) {
+                const QRgb pixel = banner.pixel(x, y);
+                QVERIFY2(std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) <= kBlackWithJpegNoise,
+                         qPrintable(QStringLiteral("drawing at (%1, %2) under the panels").arg(x).arg(y)));
+            }
         }
     }
 
