@@ -2,7 +2,12 @@
 // the panels stacked so the menu hides the board, and the exit.
 #include "support/StartedWindow.h"
 
+#include <QFontMetricsF>
+#include <QRegularExpression>
+#include <QTextLayout>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -12,6 +17,24 @@ QPoint centreOf(const Control& control)
 {
     QWidget* widget = control.widget();
     return widget->mapTo(widget->window(), widget->rect().center());
+}
+
+// The lines a label's caption breaks into at its width, blanks trimmed, as
+// its painter wraps them.
+QStringList wrappedLines(const Label& label)
+{
+    QTextLayout layout(label.caption(), label.qfont());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.widget()->width());
+        lines << label.caption().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
 }
 
 // The control the player sees and clicks at that point of the window.
@@ -137,6 +160,24 @@ private slots:
         }
     }
 
+    // The panels open over the banner's bottom strip: its drawing keeps
+    // above them and the strip is the window's black, so no panel slices it.
+    void panelsLeaveTheBannerWhole()
+    {
+        F& ui = window->ui();
+        const QImage banner = ui.Picture2.picture().pixels().toImage();
+        const int covered = qRound((ui.Picture5.widget()->y() - ui.Picture2.widget()->y()) * banner.devicePixelRatio());
+        QVERIFY(covered > 0 && covered < banner.height());
+        constexpr int kBlackWithJpegNoise = 16;
+        for (int y = covered; y < banner.height(); ++y) {
+            for (int x = 0; x < banner.width(); ++x) {
+                const QRgb pixel = banner.pixel(x, y);
+                QVERIFY2(std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) <= kBlackWithJpegNoise,
+                         qPrintable(QStringLiteral("drawing at (%1, %2) under the panels").arg(x).arg(y)));
+            }
+        }
+    }
+
     void designCaptionsColoursAndPlaces_data()
     {
         QTest::addColumn<Label F::*>("label");
@@ -188,6 +229,78 @@ private slots:
         const QString text = window->ui().Label47.caption();
         QVERIFY(text.startsWith("TIME BONUS - LEVEL START=10000 POINTS. -10 POINTS EVERY 2,5 SECONDS            FAST"));
         QVERIFY(text.endsWith("created with then green            boxes"));
+    }
+
+    // A caption laid out with blanks puts a word over the column it heads:
+    // right-aligned numbers end where their column ends, a centred column
+    // has the word on its middle. Half a character cell either way.
+    void blankLaidWordsLieOverTheirColumns_data()
+    {
+        QTest::addColumn<Label F::*>("label");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<Label F::*>("column");
+        QTest::addColumn<bool>("centred");
+        QTest::newRow("points heading") << &F::Label31 << "points" << &F::Label33 << false;
+        QTest::newRow("level heading") << &F::Label31 << "level" << &F::Label34 << true;
+        QTest::newRow("rule over the values") << &F::Label14 << "----------------" << &F::Label16 << false;
+    }
+    void blankLaidWordsLieOverTheirColumns()
+    {
+        QFETCH(Label F::*, label);
+        QFETCH(QString, word);
+        QFETCH(Label F::*, column);
+        QFETCH(bool, centred);
+        const Label& caption = window->ui().*label;
+        const QRect under = (window->ui().*column).widget()->geometry();
+        const QFontMetricsF metrics(caption.qfont());
+        const qsizetype at = caption.caption().indexOf(word);
+        const double left = caption.widget()->x() + metrics.horizontalAdvance(caption.caption().left(at));
+        const double right =
+            caption.widget()->x() + metrics.horizontalAdvance(caption.caption().left(at + word.size()));
+        const double off = centred ? (left + right) / 2 - (under.left() + under.width() / 2.0)
+                                   : right - (under.left() + under.width());
+        const double cell = metrics.horizontalAdvance(QStringLiteral(" "));
+        QVERIFY2(std::abs(off) <= cell / 2, qPrintable(QStringLiteral("%1 px off its column").arg(off)));
+    }
+
+    // Runs of blanks push what follows to a line of its own: one scoring rule
+    // a line, and the credits' "by" under the line it ends.
+    void blankLaidCaptionsBreakWhereTheBlanksAre_data()
+    {
+        QTest::addColumn<Label F::*>("label");
+        QTest::newRow("scoring rules") << &F::Label47;
+        QTest::newRow("credits") << &F::Label39;
+    }
+    void blankLaidCaptionsBreakWhereTheBlanksAre()
+    {
+        QFETCH(Label F::*, label);
+        const Label& caption = window->ui().*label;
+        const QStringList pieces =
+            caption.caption().split(QRegularExpression(QStringLiteral(" {2,}")), Qt::SkipEmptyParts);
+        QCOMPARE(wrappedLines(caption), pieces);
+    }
+
+    // A wrapped caption's last line stands inside its label: its descenders
+    // may touch the edge, as the digital face's did, its letters may not.
+    void wrappedCaptionsKeepTheirLastLineInside_data()
+    {
+        QTest::addColumn<Label F::*>("label");
+        QTest::newRow("moving and turning") << &F::Label44;
+        QTest::newRow("scoring rules") << &F::Label47;
+        QTest::newRow("credits") << &F::Label39;
+    }
+    void wrappedCaptionsKeepTheirLastLineInside()
+    {
+        QFETCH(Label F::*, label);
+        const Label& caption = window->ui().*label;
+        const QFontMetricsF metrics(caption.qfont());
+        const QRectF area(0, 0, caption.widget()->width(), caption.widget()->height());
+        const QRectF text =
+            metrics.boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption.caption());
+        QVERIFY(wrappedLines(caption).size() > 1);
+        QVERIFY2(text.bottom() - metrics.descent() <= area.bottom(),
+                 qPrintable(
+                     QStringLiteral("baseline at %1 of %2").arg(text.bottom() - metrics.descent()).arg(area.bottom())));
     }
 
     void quitLabelAndFramesWaitHidden()

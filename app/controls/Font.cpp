@@ -4,21 +4,43 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
+#include <algorithm>
 #include <map>
 #include <tuple>
 
 namespace {
 
-// The captions were designed for a narrow digital face that a player may not
-// have; a narrow bold sans keeps every caption inside its label.
 const QString kDigitalFace = QStringLiteral("Digital Readout Upright");
-const QStringList kCaptionFaces{kDigitalFace, QStringLiteral("Liberation Sans Narrow"),
-                                QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
-// A digital face is small for its size: short capitals, hardly any
-// descenders. A substitute drawn a fifth smaller fills the same boxes.
-constexpr double kSubstituteScale = 0.8;
+
+// The digital face gives every character, the blank included, the same
+// advance, and the captions were laid out in it with runs of blanks: the
+// hi-score heading reaches its columns, each scoring rule fills one line of
+// the how-to-play text, sixteen dashes span the score column. A player without
+// it gets a monospaced face whose cells are made exactly as wide, so those
+// captions fall where they were laid out.
+const QStringList kSubstituteFaces{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")};
 const QStringList kSystemFaces{"DejaVu Sans", "Liberation Sans"};
+
+// The digital face's measures as a share of its size, read back from the
+// layout. Its line, top to bottom, from the labels sized to their captions
+// ("reset", the red and the green X). Its advance from the captions laid out
+// with blanks: the hi-score heading (plain), the scoring rules and the credits
+// line (bold: 82 cells fill a line of the rules, 83 break it) and the menu
+// items, whose labels are just wide enough for them (bold italic).
+constexpr double kLineHeight = 0.875;
+constexpr double kPlainAdvance = 0.436;
+constexpr double kBoldAdvance = 0.49;
+constexpr double kBoldItalicAdvance = 0.47;
+
+double designAdvance(const Font& font)
+{
+    if (!font.bold) {
+        return kPlainAdvance;
+    }
+    return font.italic ? kBoldItalicAdvance : kBoldAdvance;
+}
 
 QString firstInstalled(const QStringList& faces)
 {
@@ -33,7 +55,8 @@ QString firstInstalled(const QStringList& faces)
 
 const QString& captionFamily()
 {
-    static const QString family = firstInstalled(kCaptionFaces);
+    static const QString family =
+        QFontDatabase::families().contains(kDigitalFace) ? kDigitalFace : firstInstalled(kSubstituteFaces);
     return family;
 }
 
@@ -43,22 +66,38 @@ const QString& systemFamily()
     return family;
 }
 
-}  // namespace
+double cellWidth(const QFont& qfont) { return QFontMetricsF(qfont).horizontalAdvance(QStringLiteral(" ")); }
 
-namespace {
+// The substitute is drawn at the size whose line is as tall as the digital
+// face's, so wrapped captions keep to their labels; spacing then makes each
+// cell as wide, to the fraction of a pixel that over sixty cells adds up.
+void matchDesignCells(QFont& qfont, const Font& font, int designPixels)
+{
+    constexpr int kProbePixels = 100;
+    qfont.setPixelSize(kProbePixels);
+    const double heightPerPixel = QFontMetricsF(qfont).height() / kProbePixels;
+    qfont.setPixelSize(std::max(1, qRound(designPixels * kLineHeight / heightPerPixel)));
+    qfont.setLetterSpacing(QFont::AbsoluteSpacing, designPixels * designAdvance(font) - cellWidth(qfont));
+}
 
 QFont makeQFont(const Font& font)
 {
     QFont qfont;
-    const QString& family = font.face == Font::Face::Caption ? captionFamily() : systemFamily();
+    const bool caption = font.face == Font::Face::Caption;
+    const QString& family = caption ? captionFamily() : systemFamily();
     if (!family.isEmpty()) {
         qfont.setFamily(family);
     }
-    const bool substitute = font.face == Font::Face::Caption && family != kDigitalFace;
-    qfont.setPixelSize(twips::pointsToPixels(font.points * (substitute ? kSubstituteScale : 1.0)));
     qfont.setBold(font.bold);
     qfont.setItalic(font.italic);
     qfont.setUnderline(font.underline);
+    const int designPixels = twips::pointsToPixels(font.points);
+    if (caption && family != kDigitalFace) {
+        qfont.setStyleHint(QFont::TypeWriter);
+        matchDesignCells(qfont, font, designPixels);
+    } else {
+        qfont.setPixelSize(designPixels);
+    }
     return qfont;
 }
 

@@ -14,6 +14,9 @@ namespace assetart {
 
 constexpr int kBannerWidth = 1852;  // shown at 926 x 145, drawn for doubled displays
 constexpr int kBannerHeight = 290;
+// The panels open 128 pixels down the window, over the banner's bottom strip:
+// the drawing keeps above it, so a panel never slices it.
+constexpr int kBannerArtHeight = 256;
 
 // The how-to-play panel shows a family 2 tile with two "5" labels of its own,
 // placed a little differently from the board's.

@@ -14,10 +14,10 @@ namespace assetart {
 
 namespace {
 
-constexpr double kTilePixels = 78.0;
-constexpr double kTilePitch = 86.0;
+constexpr double kTilePixels = 74.0;
+constexpr double kTilePitch = 82.0;
 constexpr double kClusterSpan = 2 * kTilePitch + kTilePixels;  // three tiles a side
-constexpr double kClusterTop = (kBannerHeight - kClusterSpan) / 2;
+constexpr double kClusterTop = (kBannerArtHeight - kClusterSpan) / 2;
 constexpr double kLeftClusterX = 40.0;
 constexpr double kRightClusterX = kBannerWidth - kLeftClusterX - kClusterSpan;
 constexpr double kTitleRuleRoom = 24.0;
@@ -154,7 +154,7 @@ QImage renderBanner()
         paintBannerTile(painter, tile);
     }
     const double titleLeft = kLeftClusterX + kClusterSpan;
-    const QRectF titleArea(titleLeft, 0, kRightClusterX - titleLeft, kBannerHeight - kTitleRuleRoom);
+    const QRectF titleArea(titleLeft, 0, kRightClusterX - titleLeft, kBannerArtHeight - kTitleRuleRoom);
     paintTitle(painter, titleArea);
     return image;
 }
