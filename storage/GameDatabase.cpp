@@ -55,8 +55,9 @@ void makeFolderOf(const QString& file)
     std::error_code failed;
     std::filesystem::create_directories(folder, failed);
     if (failed)
-        throw DatabaseError(file, QStringLiteral("cannot create the folder %1: %2")
-                                      .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(failed.message())));
+        throw DatabaseError(file,
+                            QStringLiteral("cannot create the folder %1: %2")
+                                .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(failed.message())));
 }
 
 void createNew(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)

@@ -107,8 +107,8 @@ Digest deriveBlock(std::span<const unsigned char> password, std::span<const unsi
 
 }  // namespace
 
-std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> password,
-                                          std::span<const unsigned char> salt, int rounds, std::size_t length)
+std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> password, std::span<const unsigned char> salt,
+                                          int rounds, std::size_t length)
 {
     if (rounds < 1) {
         throw std::invalid_argument("pbkdf2HmacSha1: at least one round");
@@ -117,8 +117,8 @@ std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> passwor
     // Blocks after the first run on their own threads while this one works out the first.
     std::vector<std::future<Digest>> laterBlocks;
     for (std::size_t index = 2; index <= blockCount; ++index) {
-        laterBlocks.push_back(std::async(std::launch::async, deriveBlock, password, salt, rounds,
-                                         static_cast<std::uint32_t>(index)));
+        laterBlocks.push_back(
+            std::async(std::launch::async, deriveBlock, password, salt, rounds, static_cast<std::uint32_t>(index)));
     }
     std::vector<unsigned char> key;
     key.reserve(blockCount * kDigestBytes);

@@ -9,5 +9,5 @@
 // first gets a thread of its own: a 32-byte key costs the time of one block, not two.
 // The HMAC's inner and outer states are prepared once from the password; every round then
 // only continues a copy of them.
-std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> password,
-                                          std::span<const unsigned char> salt, int rounds, std::size_t length);
+std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> password, std::span<const unsigned char> salt,
+                                          int rounds, std::size_t length);

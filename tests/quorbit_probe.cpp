@@ -80,9 +80,8 @@ int main(int argc, char* argv[])
     }
     // A folder from the command line lets one built probe start the game in any folder a test
     // prepares; without one it is where the probe lies that counts, as for the game.
-    const GameFiles files = next < argc
-                                ? GameFiles::besideProgram(QString::fromLocal8Bit(argv[next]))
-                                : locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
+    const GameFiles files = next < argc ? GameFiles::besideProgram(QString::fromLocal8Bit(argv[next]))
+                                        : locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);

@@ -135,8 +135,8 @@ private slots:
     void databaseKeyIsTheGamePasswordsDerivation()
     {
         const DatabaseKey made = DatabaseKey::forNewFile(Connection::kPassword);
-        const QByteArray expected = openSslPbkdf2(Connection::kPassword, asBytes(made.salt), DatabaseKey::kRounds,
-                                                  int(DatabaseKey::kKeyBytes));
+        const QByteArray expected =
+            openSslPbkdf2(Connection::kPassword, asBytes(made.salt), DatabaseKey::kRounds, int(DatabaseKey::kKeyBytes));
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(made.key.data()), qsizetype(made.key.size())).toHex(),
                  expected.toHex());
         QCOMPARE(made.engineKeyText(), "x'" + expected.toHex() + asBytes(made.salt).toHex() + "'");

@@ -35,7 +35,7 @@ std::filesystem::path freshProgramFolder()
     if (!mkdtemp(pattern.data())) {
         std::abort();
     }
-    const std::filesystem::path folder(pattern);
+    std::filesystem::path folder(pattern);
     std::filesystem::copy(QUORBIT_IMAGES_DIR, folder / "images");
     return folder;
 }

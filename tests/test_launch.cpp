@@ -38,6 +38,7 @@ Answer answerTo(QStringList arguments)
         bytes.push_back(argument.toUtf8());
     }
     std::vector<char*> argv;
+    argv.reserve(bytes.size());
     for (QByteArray& argument : bytes) {
         argv.push_back(argument.data());
     }
@@ -124,16 +125,26 @@ private slots:
         QTest::addColumn<QString>("database");  // %1: the program's folder
         QTest::addColumn<QString>("pictures");
         const QString installedPictures = QStringLiteral("%1/../share/games/quorbit/images");
-        QTest::newRow("portable") << true << "/data" << "/home/ada" << "%1/qb.mdb"
+        QTest::newRow("portable") << true << "/data"
+                                  << "/home/ada"
+                                  << "%1/qb.mdb"
                                   << "%1/images";
-        QTest::newRow("installed, XDG_DATA_HOME set")
-            << false << "/data" << "/home/ada" << "/data/quorbit/qb.mdb" << installedPictures;
-        QTest::newRow("installed, XDG_DATA_HOME unset")
-            << false << "" << "/home/ada" << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, XDG_DATA_HOME set") << false << "/data"
+                                                      << "/home/ada"
+                                                      << "/data/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, XDG_DATA_HOME unset") << false << ""
+                                                        << "/home/ada"
+                                                        << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
         QTest::newRow("installed, XDG_DATA_HOME relative")
-            << false << "data" << "/home/ada" << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
-        QTest::newRow("installed, neither set") << false << "" << "" << "" << installedPictures;
-        QTest::newRow("installed, HOME relative") << false << "" << "ada" << "" << installedPictures;
+            << false << "data"
+            << "/home/ada"
+            << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, neither set") << false << ""
+                                                << ""
+                                                << "" << installedPictures;
+        QTest::newRow("installed, HOME relative") << false << ""
+                                                  << "ada"
+                                                  << "" << installedPictures;
     }
 
     void filesOfACopy()

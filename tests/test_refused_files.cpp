@@ -105,7 +105,7 @@ struct StartUpCase {
     const char* name;
     void (*makeDatabase)(const QString& path);  // null: the folder has no qb.mdb
     bool folderWritable;
-    const char* cause;  // null: the game starts
+    const char* cause;                     // null: the game starts
     const char* missingPicture = nullptr;  // removed from images/ before the start
 };
 
@@ -189,9 +189,10 @@ private slots:
         ProgramFolder folder;
         if (situation.makeDatabase)
             QVERIFY_THROWS_NO_EXCEPTION(situation.makeDatabase(folder.database()));
-        const QString picture = situation.missingPicture ? folder.file(QStringLiteral("images/%1").arg(
-                                                                QLatin1String(situation.missingPicture)))
-                                                          : QString();
+        const QString picture =
+            situation.missingPicture
+                ? folder.file(QStringLiteral("images/%1").arg(QLatin1String(situation.missingPicture)))
+                : QString();
         if (!picture.isEmpty())
             QVERIFY(QFile::remove(picture));
         const QByteArray bytesBefore = bytesOf(folder.database());

@@ -478,9 +478,8 @@ private slots:
         QTest::addColumn<QString>("cause");
         QTest::newRow("below a regular file") << "afile/qb.mdb"
                                               << "cannot create the folder %1/afile: Not a directory";
-        QTest::newRow("two folders below a regular file")
-            << "afile/sub/qb.mdb"
-            << "cannot create the folder %1/afile/sub: Not a directory";
+        QTest::newRow("two folders below a regular file") << "afile/sub/qb.mdb"
+                                                          << "cannot create the folder %1/afile/sub: Not a directory";
     }
 
     void uncreatableFileIsRefused()
