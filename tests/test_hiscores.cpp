@@ -13,6 +13,8 @@ constexpr Colour kDarkRed = 0xC0;
 constexpr Colour kUntouched = 0x123456;
 const QString kInsertAName = QStringLiteral("*insert a name");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the hi-scores?");
+// Seconds from a lost game to its end screen.
+constexpr int kGameOverPause = 5;
 
 // Ways the file stops cooperating after start-up.
 enum class Sabotage {
@@ -328,6 +330,61 @@ private slots:
         QVERIFY(!ui.Label27.enabled());
     }
 
+    // The box that says the list cannot be read waits while the pause after
+    // the game ticks on; however late it is answered, the game ends on the
+    // menu and the rows in the file stay.
+    void aLostGameEndsOnTheMenuHoweverLateTheBoxIsAnswered_data()
+    {
+        QTest::addColumn<Sabotage>("sabotage");
+        QTest::addColumn<bool>("rowsSurvive");
+        QTest::addColumn<int>("secondsUnderTheBox");
+        const QList<int> waits{0, kGameOverPause - 1, kGameOverPause, 12};
+        const struct {
+            const char* name;
+            Sabotage sabotage;
+            bool rowsSurvive;
+        } causes[] = {{"locked", Sabotage::Locked, true},
+                      {"table dropped", Sabotage::TableDropped, false},
+                      {"overwritten", Sabotage::Overwritten, false}};
+        for (const auto& cause : causes) {
+            for (int seconds : waits)
+                QTest::addRow("%s, answered after %d s", cause.name, seconds)
+                    << cause.sabotage << cause.rowsSurvive << seconds;
+        }
+    }
+    void aLostGameEndsOnTheMenuHoweverLateTheBoxIsAnswered()
+    {
+        QFETCH(Sabotage, sabotage);
+        QFETCH(bool, rowsSurvive);
+        QFETCH(int, secondsUnderTheBox);
+        Form1Controls& ui = window->ui();
+        Game& game = window->game();
+        addThreeRows();
+        apply(sabotage);
+        ui.Picture4.setVisible(false);
+        ui.Label5.setCaption(QStringLiteral("START"));  // as play leaves the result line
+        auto secondsGoBy = [&](int seconds) {
+            for (int second = 0; second < seconds && ui.Timer5.enabled(); ++second)
+                game.Timer5_Timer();
+        };
+        window->boxes.whileWaiting = [&] { secondsGoBy(secondsUnderTheBox); };
+
+        game.RunLosingSequence();
+        secondsGoBy(std::max(0, kGameOverPause - secondsUnderTheBox));
+
+        expectOneReadFailure();
+        QCOMPARE(ui.Label5.caption(), QStringLiteral("GAME OVER"));
+        QVERIFY(ui.Picture4.visible());
+        QVERIFY(!ui.Picture3.visible());
+        QVERIFY(!ui.Picture6.visible());
+        QVERIFY(!ui.Timer5.enabled());
+        QVERIFY(!ui.Picture1[0].visible());
+        if (rowsSurvive) {
+            lift(sabotage);
+            QCOMPARE(count(), 3);
+        }
+    }
+
 private:
     void addRow(const QString& name, int score, int level)
     {
@@ -380,9 +437,10 @@ private:
     void unreadable()
     {
         QTest::addColumn<Sabotage>("sabotage");
-        QTest::newRow("locked") << Sabotage::Locked;
-        QTest::newRow("table dropped") << Sabotage::TableDropped;
-        QTest::newRow("overwritten") << Sabotage::Overwritten;
+        QTest::addColumn<bool>("rowsSurvive");
+        QTest::newRow("locked") << Sabotage::Locked << true;
+        QTest::newRow("table dropped") << Sabotage::TableDropped << false;
+        QTest::newRow("overwritten") << Sabotage::Overwritten << false;
     }
 
     void apply(Sabotage sabotage)
