@@ -7,6 +7,8 @@ namespace {
 int shown(const Label& label) { return captions::toNumber(label.caption()); }
 }  // namespace
 
+Q_DECLARE_METATYPE(MessageBoxes::Answer)
+
 class WholeGameTest : public QObject {
     Q_OBJECT
 
@@ -184,36 +186,70 @@ private slots:
         QVERIFY(!ui.Picture5.visible());
     }
 
-    void declinedQuitRestartsTheBonuses()
+    // The quit while a level is played, and during the countdown of level 2,
+    // where the X shows and answers, with the countdown's seconds going by
+    // under the question. The total of a confirmed quit is worked out here:
+    // level 1 starts at 13000 (time bonus 10000, clicks 3000); winning it in
+    // one click (2990) with its door (10000) makes 22990, of which 12990 is
+    // carried and 10000 kept as door points, so level 2 starts at 35990.
+    void quit_data()
     {
+        QTest::addColumn<bool>("inCountdown");
+        QTest::addColumn<int>("secondsUnderTheQuestion");
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<int>("finalTotal");
+        const auto yes = MessageBoxes::Answer::Yes;
+        const auto no = MessageBoxes::Answer::No;
+        QTest::newRow("playing, declined") << false << 0 << no << 0;
+        QTest::newRow("playing, confirmed") << false << 0 << yes << 13000;
+        QTest::newRow("countdown, declined") << true << 0 << no << 0;
+        QTest::newRow("countdown, declined, START came") << true << 4 << no << 0;
+        QTest::newRow("countdown, confirmed") << true << 0 << yes << 35990;
+        QTest::newRow("countdown, confirmed, START shown") << true << 3 << yes << 35990;
+        QTest::newRow("countdown, confirmed, START came") << true << 4 << yes << 35990;
+    }
+    void quit()
+    {
+        QFETCH(bool, inCountdown);
+        QFETCH(int, secondsUnderTheQuestion);
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(int, finalTotal);
         Player& p = *player;
         Form1Controls& ui = p.ui();
         p.startNewGame();
+        if (inCountdown) {
+            p.winLevel();
+            p.click(ui.Command2);
+        }
         const int clicks = p.game().clickScore;
-        window->boxes.answerNext(MessageBoxes::Answer::No);
+        window->boxes.whileWaiting = [&] {
+            for (int second = 0; second < secondsUnderTheQuestion && ui.Timer4.enabled(); ++second)
+                p.game().Timer4_Timer();
+        };
+        window->boxes.answerNext(answer);
+
         p.click(ui.Label27);
+
         QCOMPARE(window->boxes.prompts.last(), QStringLiteral("Are you sure you want to quit?"));
         QCOMPARE(window->boxes.titles.last(), QStringLiteral("QUORBIT"));
-        QVERIFY(ui.Timer2.enabled() && ui.Timer3.enabled());
-        QVERIFY(ui.Label27.visible());
         QCOMPARE(int(p.game().clickScore), clicks);
-        QVERIFY(!ui.Picture3.visible());
-    }
-
-    void confirmedQuitEndsTheGameWithoutAClick()
-    {
-        Player& p = *player;
-        Form1Controls& ui = p.ui();
-        p.startNewGame();
-        window->boxes.answerNext(MessageBoxes::Answer::Yes);
-        p.click(ui.Label27);
-        QCOMPARE(int(p.game().clickScore), 3000);
+        const bool started = !inCountdown || secondsUnderTheQuestion >= 4;
+        if (answer == MessageBoxes::Answer::No) {
+            // Declining switches the bonuses on, even before the level opens.
+            QVERIFY(ui.Timer2.enabled() && ui.Timer3.enabled());
+            QCOMPARE(ui.Timer4.enabled(), !started);
+            QVERIFY(ui.Label27.visible());
+            QCOMPARE(ui.Picture3.visible(), !started);
+            return;
+        }
         QVERIFY(!ui.Label27.visible());
-        QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled() && !ui.Timer4.enabled() && !ui.Timer7.enabled());
+        QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled());
+        QVERIFY(!ui.Timer4.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
         QVERIFY(ui.Picture3.visible());
-        QCOMPARE(shown(ui.Label17), p.game().TotalScore());
-        QVERIFY(!ui.Picture1[0].answersClicks());
+        QCOMPARE(shown(ui.Label17), finalTotal);
+        for (const PictureBox& cell : ui.Picture1)
+            QVERIFY(!cell.answersClicks());
     }
 
     // Quitting on the result screen of a won level takes NEXT LEVEL away.
