@@ -7,6 +7,7 @@
 #include "storage/Statement.h"
 
 #include <QFileInfo>
+#include <sqlite3.h>
 #include <stdexcept>
 
 const char* const Connection::kPassword = "rk58302746tolbem";
@@ -65,6 +66,13 @@ void Connection::create(const QString& file)
     }
     scratch.moveInto(path);
     open(path);
+}
+
+void Connection::setBusyTimeout(std::chrono::milliseconds timeout)
+{
+    busyTimeout_ = timeout;
+    if (isOpen())
+        sqlite3_busy_timeout(db_.get(), int(timeout.count()));
 }
 
 void Connection::close()

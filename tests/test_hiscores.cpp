@@ -22,6 +22,7 @@ enum class Sabotage {
     Locked,        // another copy of the game holds the file
     TableDropped,  // another program removed the list
     Overwritten,   // the file's bytes replaced in place by garbage
+    Deleted,       // the file removed while the game runs
 };
 
 }  // namespace
@@ -430,7 +431,8 @@ private:
         QTest::addColumn<QString>("cause");
         QTest::addColumn<bool>("rowsSurvive");
         QTest::newRow("read-only") << Sabotage::ReadOnly << "read-only" << true;
-        QTest::newRow("locked") << Sabotage::Locked << "locked by another program" << true;
+        QTest::newRow("locked") << Sabotage::Locked << "the file is in use by another program" << true;
+        QTest::newRow("deleted") << Sabotage::Deleted << "the file is missing" << false;
         QTest::newRow("table dropped") << Sabotage::TableDropped << "no such table" << false;
         QTest::newRow("overwritten") << Sabotage::Overwritten << "wrong password or not a Quorbit database" << false;
     }
@@ -454,7 +456,6 @@ private:
         case Sabotage::Locked:
             // The game's connection gives up at once instead of waiting for the lock.
             cn.setBusyTimeout(std::chrono::milliseconds(0));
-            cn.open(file);
             other.open(file);
             other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
             break;
@@ -470,6 +471,9 @@ private:
             QCOMPARE(bytes.write(garbage), qint64(garbage.size()));
             break;
         }
+        case Sabotage::Deleted:
+            QVERIFY(QFile::remove(file));
+            break;
         }
     }
     void lift(Sabotage sabotage)
