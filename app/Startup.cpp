@@ -33,6 +33,9 @@ void Game::Form_Load()
     }
     openGameDatabase(cn, accedi_database, key);
     advanceRandomSequence(cn, rs, sqlText, random, accedi_database);
+    // Start-up may wait for another copy before the window shows; from here on
+    // a wait freezes the window the player is looking at.
+    cn.setBusyTimeout(Connection::kPlayBusyTimeout);
 
     for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
         PictureBox& cell = ui.Picture1[cellIndex];

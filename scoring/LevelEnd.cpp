@@ -86,5 +86,10 @@ void Game::Label27_Click()
     ui.Command2.setVisible(false);
     ui.Timer4.setEnabled(false);
     ui.Timer7.setEnabled(false);
+    // A countdown that reached START while the question waited has switched
+    // the bonuses on again; the game is over, so they stand still under the
+    // final total.
+    ui.Timer2.setEnabled(false);
+    ui.Timer3.setEnabled(false);
     ShowFinalLoss();
 }

@@ -7,6 +7,7 @@
 #include "storage/Statement.h"
 
 #include <QFileInfo>
+#include <sqlite3.h>
 #include <stdexcept>
 
 const char* const Connection::kPassword = "rk58302746tolbem";
@@ -74,6 +75,13 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
     }
     scratch.moveInto(path);
     openKeyed(path, keyText);
+}
+
+void Connection::setBusyTimeout(std::chrono::milliseconds timeout)
+{
+    busyTimeout_ = timeout;
+    if (isOpen())
+        sqlite3_busy_timeout(db_.get(), int(timeout.count()));
 }
 
 void Connection::close()

@@ -16,6 +16,9 @@ public:
     static const char* const kPassword;
     // Long enough for another copy of the game to finish writing its counter or hi-score.
     static constexpr std::chrono::milliseconds kDefaultBusyTimeout{5000};
+    // Once the window shows, every wait freezes it: short enough not to look hung, and still
+    // many times what another copy needs to save a hi-score.
+    static constexpr std::chrono::milliseconds kPlayBusyTimeout{750};
 
     Connection() = default;
     Connection(const Connection&) = delete;
@@ -34,8 +37,8 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     const QString& file() const { return file_; }
 
-    // Applies from the next open() or create() on.
-    void setBusyTimeout(std::chrono::milliseconds timeout) { busyTimeout_ = timeout; }
+    // Applies at once to an open connection, and to every later open() or create().
+    void setBusyTimeout(std::chrono::milliseconds timeout);
 
     RecordSet openRecordSet(const QString& source);
     void execute(const QString& sql);

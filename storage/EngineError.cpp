@@ -5,17 +5,20 @@
 namespace {
 
 struct CauseOfCode {
-    int primaryCode;
+    int code;  // an extended code, or a primary code that stands for all of its kind
     const char* cause;
 };
 
 // SQLCipher reports both a wrong password and a page whose authentication fails as "not a
-// database", so one sentence has to cover both.
+// database", so one sentence has to cover both. The engine reports a file deleted under the
+// running game as read-only, which would send the player looking in the wrong place; its
+// extended code tells the two apart, so it comes before the read-only entry.
 constexpr CauseOfCode kCauses[] = {
     {SQLITE_NOTADB, "wrong password or not a Quorbit database"},
     {SQLITE_CORRUPT, "the file is damaged"},
-    {SQLITE_BUSY, "the file is locked by another program"},
-    {SQLITE_LOCKED, "the file is locked by another program"},
+    {SQLITE_BUSY, "the file is in use by another program"},
+    {SQLITE_LOCKED, "the file is in use by another program"},
+    {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running)"},
     {SQLITE_READONLY, "the file or its folder is read-only"},
     {SQLITE_PERM, "access to the file is denied"},
     {SQLITE_CANTOPEN, "the file cannot be opened"},
@@ -29,8 +32,13 @@ constexpr CauseOfCode kCauses[] = {
 DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
 {
     const int primary = resultCode & 0xff;
+    // The engine's calls return primary codes; the handle keeps the extended one of its last
+    // failure.
+    int extended = resultCode;
+    if (db && (sqlite3_extended_errcode(db) & 0xff) == primary)
+        extended = sqlite3_extended_errcode(db);
     for (const CauseOfCode& known : kCauses) {
-        if (known.primaryCode == primary)
+        if (known.code == extended || known.code == primary)
             return DatabaseError(file, QString::fromLatin1(known.cause));
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <iterator>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -74,9 +75,10 @@ void openInto(RecordSet& rs, Connection& cn, const QString& source)
     rs = cn.openRecordSet(source);
 }
 
-// The best rows into rs. A file that can no longer be read is told to the
-// player and reads as no list at all, so the game goes on without one.
-bool readBestFirst(Game& game)
+// The best rows into rs, or why the file can no longer give them. A list that
+// cannot be read counts as no list at all, so the game goes on without one;
+// the caller tells the player once its own work is done.
+std::optional<DatabaseError> readBestFirst(Game& game)
 {
     try {
         openInto(game.rs, game.cn, kBestFirst);
@@ -84,12 +86,16 @@ bool readBestFirst(Game& game)
         // of them cannot be shown.
         if (game.rs.columnCount() < kColumnsRead)
             throw DatabaseError(game.cn.file(), QStringLiteral("the table hiscores has lost some of its columns"));
-        return true;
+        return std::nullopt;
     } catch (const DatabaseError& error) {
         game.rs = RecordSet();
-        report(game.boxes, QStringLiteral("The hi-score list could not be read"), error);
-        return false;
+        return error;
     }
+}
+
+void reportUnreadable(MessageBoxes& boxes, const DatabaseError& error)
+{
+    report(boxes, QStringLiteral("The hi-score list could not be read"), error);
 }
 
 }  // namespace
@@ -98,7 +104,11 @@ void Game::ShowHiScores()
 {
     for (Label Form1Controls::*column : kListColumns)
         (ui.*column).setCaption(QString());
-    if (!readBestFirst(*this) || rs.eof())
+    if (const auto failure = readBestFirst(*this)) {
+        reportUnreadable(boxes, *failure);
+        return;
+    }
+    if (rs.eof())
         return;
 
     const std::int16_t last = lastRowOf(rs);
@@ -117,7 +127,8 @@ void Game::CheckHiScore()
 {
     std::int16_t rank = kNoRank;
     // An unreadable list takes no score: nothing could be saved into it anyway.
-    if (readBestFirst(*this)) {
+    const auto failure = readBestFirst(*this);
+    if (!failure) {
         if (rs.eof()) {
             rank = 0;
         } else {
@@ -134,6 +145,11 @@ void Game::CheckHiScore()
         showNewHiScore(ui);
     else
         showGameOver(ui);
+    // Told only once the result line is written: the pause after the game
+    // keeps ticking while the box waits, and its last tick must find the
+    // result there, however long the player takes to answer.
+    if (failure)
+        reportUnreadable(boxes, *failure);
 }
 
 void Game::Label37_Click()

@@ -38,6 +38,8 @@ int main(int argc, char* argv[])
     try {
         Connection cn;
         openGameDatabase(cn, file);
+        // Saves wait for another copy as long as the game does once its window shows.
+        cn.setBusyTimeout(Connection::kPlayBusyTimeout);
         for (int n = 1; rows == 0 || n <= rows; ++n) {
             cn.addRow(QStringLiteral("hiscores"), hiScoreRow(prefix, n));
             // Flushed at once: the reader kills this process the moment it sees the line.

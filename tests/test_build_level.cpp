@@ -6,20 +6,37 @@
 
 namespace {
 
+// How the family of a tile is drawn.
+enum class Drawn {
+    Easy,          // a roll of 100 well above the hard chance
+    Hard,          // just below it: the level's wider range
+    AtHardChance,  // exactly at it, which is not below: the easy range
+    OnHalves,      // easy, with every later roll landing on a half
+};
+
 // A tile as the test wants it dealt at a cell.
 struct Dealt {
     int family;  // 4: a black hole
     int first, second, letter;
+    Drawn drawn;
 };
 
-// Family, numbers and letter of every cell, varied so that a wrong order of
-// draws shows up on some cell.
+// The share of cells, in percent, dealt from the wider range of a level.
+int hardChanceOf(int levelNumber) { return std::min(3 * levelNumber + 25, 80); }
+
+// Family, numbers, letter and way of drawing of every cell, varied so that a
+// wrong order of draws or a wrong reading of a roll shows up on some cell.
 Dealt patternAt(int cell)
 {
     if (cell % 17 == 5) {
-        return {4, 0, 0, 0};
+        return {4, 0, 0, 0, Drawn::Easy};
     }
-    return {1 + cell % 3, 1 + cell % 5, 1 + (cell / 5) % 5, (cell / 3) % 5};
+    const auto drawn = Drawn(cell % 4);
+    if (drawn == Drawn::OnHalves) {
+        // Only even rolls come out of halves.
+        return {1 + 2 * (cell / 4 % 2), 1 + 2 * (cell % 3), 1 + 2 * (cell / 5 % 3), 2 * (cell / 3 % 3), drawn};
+    }
+    return {1 + cell % 3, 1 + cell % 5, 1 + (cell / 5) % 5, (cell / 3) % 5, drawn};
 }
 
 QString codeOf(const Dealt& d)
@@ -28,8 +45,9 @@ QString codeOf(const Dealt& d)
     return d.family == 4 ? QStringLiteral("4bh") : QString::number(d.family) + QLatin1String(kLetters[d.letter]);
 }
 
-DealScript scriptFor(int door)
+DealScript scriptFor(int door, int levelNumber)
 {
+    const int hardChance = hardChanceOf(levelNumber);
     DealScript script;
     script.door(door);
     for (int cell = 0; cell < board::kCells; ++cell) {
@@ -38,9 +56,22 @@ DealScript scriptFor(int door)
         }
         const Dealt d = patternAt(cell);
         if (d.family == 4) {
-            script.blackHole(1);
-        } else {
+            script.blackHole(levelNumber);
+            continue;
+        }
+        switch (d.drawn) {
+        case Drawn::Easy:
             script.arrow(d.family, d.first, d.second, d.letter);
+            break;
+        case Drawn::Hard:
+            script.hardArrow(levelNumber, hardChance, d.family, d.first, d.second, d.letter);
+            break;
+        case Drawn::AtHardChance:
+            script.arrowAtHardChance(hardChance, d.family, d.first, d.second, d.letter);
+            break;
+        case Drawn::OnHalves:
+            script.arrowOnHalves(d.family, d.first, d.second, d.letter);
+            break;
         }
     }
     return script;
@@ -48,11 +79,11 @@ DealScript scriptFor(int door)
 
 // A started window whose next level is dealt from `draws`.
 struct ScriptedLevel {
-    explicit ScriptedLevel(const QList<float>& draws)
+    explicit ScriptedLevel(const QList<float>& draws, int levelNumber = 1)
         : random(new SwitchableRandom), window(std::unique_ptr<RandomSource>(random))
     {
         random->script(draws);
-        window.game().levelNumber = 1;
+        window.game().levelNumber = std::int16_t(levelNumber);
     }
     ScriptedLevel(const ScriptedLevel&) = delete;
     ScriptedLevel& operator=(const ScriptedLevel&) = delete;
@@ -79,13 +110,24 @@ private slots:
     }
     void cleanupTestCase() { sharedWindow.reset(); }
 
+    void dealsExactlyWhatTheDrawsSay_data()
+    {
+        QTest::addColumn<int>("levelNumber");
+        QTest::newRow("level 1") << 1;
+        QTest::newRow("level 7") << 7;
+    }
     void dealsExactlyWhatTheDrawsSay()
     {
+        QFETCH(int, levelNumber);
         const int door = 154;
-        ScriptedLevel level(scriptFor(door).draws);
+        ScriptedLevel level(scriptFor(door, levelNumber).draws, levelNumber);
         QVERIFY(!level.window.failure);
         Game& scripted = level.game();
         Form1Controls& ui = level.ui();
+        // Every cell used, as a long previous level might have left them.
+        for (int cell = 0; cell < board::kCells; ++cell) {
+            scripted.cellCodes(cell, CellCodes::kUsedMark) = 1;
+        }
 
         scripted.BuildLevel();
 
@@ -128,6 +170,11 @@ private slots:
         game.levelNumber = 1;
         game.doorScore = 0;
         game.prevLevelsScore = 0;
+        // As a lost game leaves the X, and a quit declined on a won level's
+        // result screen leaves the bonuses running.
+        ui.Label27.setEnabled(false);
+        ui.Timer2.setEnabled(true);
+        ui.Timer3.setEnabled(true);
         game.BuildLevel();
 
         const struct {
@@ -165,6 +212,75 @@ private slots:
         QCOMPARE(ui.Label29.caption(), QStringLiteral("0"));
         QCOMPARE(int(game.fastClickBonus), 200);
         QCOMPARE(int(game.clickScore), 3000);
+    }
+
+    // The first move is worked out on the board just dealt, not left over
+    // from the level before: its target, frame, message and blinking.
+    void firstMoveOnTheFreshBoard_data()
+    {
+        QTest::addColumn<int>("family");  // of the start cell's tile
+        QTest::addColumn<int>("letter");
+        QTest::addColumn<int>("steps");   // its first number
+        QTest::addColumn<int>("target");  // -1: off the field
+        QTest::addColumn<QString>("onTarget");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("down onto an arrow") << 1 << 2 << 2 << 44 << "2"
+                                            << "";
+        QTest::newRow("right onto a black hole") << 1 << 3 << 3 << 3 << "4bh"
+                                                 << "*black hole";
+        QTest::newRow("down onto the door") << 1 << 2 << 1 << 22 << "door"
+                                            << "*door";
+        QTest::newRow("up, off the field") << 1 << 0 << 1 << -1 << "2"
+                                           << "*outside the playing field";
+    }
+    void firstMoveOnTheFreshBoard()
+    {
+        QFETCH(int, family);
+        QFETCH(int, letter);
+        QFETCH(int, steps);
+        QFETCH(int, target);
+        QFETCH(QString, onTarget);
+        QFETCH(QString, message);
+        const int door = onTarget == QLatin1String("door") ? target : 300;
+        DealScript script;
+        script.door(door);
+        for (int cell = 0; cell < board::kCells; ++cell) {
+            if (cell == 0) {
+                script.arrow(family, steps, 1, letter);
+            } else if (cell == target && onTarget == QLatin1String("4bh")) {
+                script.blackHole(1);
+            } else if (cell != door) {
+                script.arrow(2, 1, 1, 0);
+            }
+        }
+        ScriptedLevel level(script.draws);
+        Game& game = level.game();
+        Form1Controls& ui = level.ui();
+        // What the level before left: a pending move the other way, and every
+        // cell used.
+        ui.Label4.setCaption(QStringLiteral("left over"));
+        game.targetCell = 99;
+        ui.Shape2[1].setVisible(target < 0);
+        ui.Timer1.setEnabled(target < 0);
+        for (int cell = 0; cell < board::kCells; ++cell) {
+            game.cellCodes(cell, CellCodes::kUsedMark) = 1;
+        }
+
+        game.BuildLevel();
+
+        QCOMPARE(level.random->remaining(), 0);
+        QCOMPARE(int(game.targetCell), target);
+        QCOMPARE(ui.Label4.caption(), message);
+        QCOMPARE(ui.Shape2[1].visible(), target >= 0);
+        QCOMPARE(ui.Timer1.enabled(), target >= 0);
+        if (target >= 0) {
+            QCOMPARE(ui.Shape2[1].left(), 2900 + 520 * (target % 22) - 30);
+            QCOMPARE(ui.Shape2[1].top(), 2500 + 520 * (target / 22) - 30);
+        }
+        // Only the start cell is used, and only when its move stays inside.
+        for (int cell = 0; cell < board::kCells; ++cell) {
+            QCOMPARE(game.cellCodes.isUsed(cell), cell == 0 && target >= 0);
+        }
     }
 
     void startCellIsRedealtWithBothDraws()

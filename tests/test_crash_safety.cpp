@@ -18,8 +18,9 @@ const QString kSaver = QStringLiteral(QUORBIT_HISCORE_SAVER);
 // Far above the second or so a saver needs, so only a hung or dead saver runs into it.
 constexpr int kWaitMs = 20000;
 constexpr int kRoundsPerRow = 10;
-// A copy's run must stay well inside the other's five-second busy timeout even on a slow disk.
-constexpr int kRowsPerCopy = 50;
+// The game saves one row per finished game; a few in a row make the two copies' saves meet,
+// while a copy's whole run stays well inside the other's wait of play even on a slow disk.
+constexpr int kRowsPerCopy = 8;
 
 // hiscore_saver scores its row n as n times this.
 constexpr qlonglong kScorePerRow = 100;
@@ -129,7 +130,7 @@ private slots:
     }
 
     // Whichever copy gets the file first keeps it busy for its whole run, so the other one
-    // waits, within its busy timeout, until that run is over.
+    // waits, within the wait the game allows itself during play, until that run is over.
     void copiesSavingAtOnce()
     {
         QTemporaryDir folder;

@@ -13,6 +13,8 @@ constexpr Colour kDarkRed = 0xC0;
 constexpr Colour kUntouched = 0x123456;
 const QString kInsertAName = QStringLiteral("*insert a name");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the hi-scores?");
+// Seconds from a lost game to its end screen.
+constexpr int kGameOverPause = 5;
 
 // Ways the file stops cooperating after start-up.
 enum class Sabotage {
@@ -20,6 +22,7 @@ enum class Sabotage {
     Locked,        // another copy of the game holds the file
     TableDropped,  // another program removed the list
     Overwritten,   // the file's bytes replaced in place by garbage
+    Deleted,       // the file removed while the game runs
 };
 
 }  // namespace
@@ -328,6 +331,61 @@ private slots:
         QVERIFY(!ui.Label27.enabled());
     }
 
+    // The box that says the list cannot be read waits while the pause after
+    // the game ticks on; however late it is answered, the game ends on the
+    // menu and the rows in the file stay.
+    void aLostGameEndsOnTheMenuHoweverLateTheBoxIsAnswered_data()
+    {
+        QTest::addColumn<Sabotage>("sabotage");
+        QTest::addColumn<bool>("rowsSurvive");
+        QTest::addColumn<int>("secondsUnderTheBox");
+        const QList<int> waits{0, kGameOverPause - 1, kGameOverPause, 12};
+        const struct {
+            const char* name;
+            Sabotage sabotage;
+            bool rowsSurvive;
+        } causes[] = {{"locked", Sabotage::Locked, true},
+                      {"table dropped", Sabotage::TableDropped, false},
+                      {"overwritten", Sabotage::Overwritten, false}};
+        for (const auto& cause : causes) {
+            for (int seconds : waits)
+                QTest::addRow("%s, answered after %d s", cause.name, seconds)
+                    << cause.sabotage << cause.rowsSurvive << seconds;
+        }
+    }
+    void aLostGameEndsOnTheMenuHoweverLateTheBoxIsAnswered()
+    {
+        QFETCH(Sabotage, sabotage);
+        QFETCH(bool, rowsSurvive);
+        QFETCH(int, secondsUnderTheBox);
+        Form1Controls& ui = window->ui();
+        Game& game = window->game();
+        addThreeRows();
+        apply(sabotage);
+        ui.Picture4.setVisible(false);
+        ui.Label5.setCaption(QStringLiteral("START"));  // as play leaves the result line
+        auto secondsGoBy = [&](int seconds) {
+            for (int second = 0; second < seconds && ui.Timer5.enabled(); ++second)
+                game.Timer5_Timer();
+        };
+        window->boxes.whileWaiting = [&] { secondsGoBy(secondsUnderTheBox); };
+
+        game.RunLosingSequence();
+        secondsGoBy(std::max(0, kGameOverPause - secondsUnderTheBox));
+
+        expectOneReadFailure();
+        QCOMPARE(ui.Label5.caption(), QStringLiteral("GAME OVER"));
+        QVERIFY(ui.Picture4.visible());
+        QVERIFY(!ui.Picture3.visible());
+        QVERIFY(!ui.Picture6.visible());
+        QVERIFY(!ui.Timer5.enabled());
+        QVERIFY(!ui.Picture1[0].visible());
+        if (rowsSurvive) {
+            lift(sabotage);
+            QCOMPARE(count(), 3);
+        }
+    }
+
 private:
     void addRow(const QString& name, int score, int level)
     {
@@ -373,16 +431,18 @@ private:
         QTest::addColumn<QString>("cause");
         QTest::addColumn<bool>("rowsSurvive");
         QTest::newRow("read-only") << Sabotage::ReadOnly << "read-only" << true;
-        QTest::newRow("locked") << Sabotage::Locked << "locked by another program" << true;
+        QTest::newRow("locked") << Sabotage::Locked << "the file is in use by another program" << true;
+        QTest::newRow("deleted") << Sabotage::Deleted << "the file is missing" << false;
         QTest::newRow("table dropped") << Sabotage::TableDropped << "no such table" << false;
         QTest::newRow("overwritten") << Sabotage::Overwritten << "wrong password or not a Quorbit database" << false;
     }
     void unreadable()
     {
         QTest::addColumn<Sabotage>("sabotage");
-        QTest::newRow("locked") << Sabotage::Locked;
-        QTest::newRow("table dropped") << Sabotage::TableDropped;
-        QTest::newRow("overwritten") << Sabotage::Overwritten;
+        QTest::addColumn<bool>("rowsSurvive");
+        QTest::newRow("locked") << Sabotage::Locked << true;
+        QTest::newRow("table dropped") << Sabotage::TableDropped << false;
+        QTest::newRow("overwritten") << Sabotage::Overwritten << false;
     }
 
     void apply(Sabotage sabotage)
@@ -396,7 +456,6 @@ private:
         case Sabotage::Locked:
             // The game's connection gives up at once instead of waiting for the lock.
             cn.setBusyTimeout(std::chrono::milliseconds(0));
-            cn.open(file);
             other.open(file);
             other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
             break;
@@ -412,6 +471,9 @@ private:
             QCOMPARE(bytes.write(garbage), qint64(garbage.size()));
             break;
         }
+        case Sabotage::Deleted:
+            QVERIFY(QFile::remove(file));
+            break;
         }
     }
     void lift(Sabotage sabotage)

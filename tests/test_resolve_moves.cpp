@@ -7,6 +7,9 @@ namespace {
 const Colour kRed = RGB(255, 0, 0);
 const Colour kGreen = RGB(0, 192, 0);
 constexpr int kMiddle = 7 * 22 + 10;  // row 7, column 10
+// A cell none of the moves tried starts from or leads to; one step right
+// stays inside the field, one step up leaves it.
+constexpr int kElsewhere = 1;
 }  // namespace
 
 class ResolveMovesTest : public QObject {
@@ -70,6 +73,12 @@ private slots:
         QFETCH(int, value);
         Game& game = window->game();
         Form1Controls& ui = window->ui();
+        // The move before went the other way, inside the field or off it, and
+        // left the blinking and the frame as it needed them.
+        putTile(game, kElsewhere, target < 0 ? "1c" : "1", 1);
+        game.playerCell = kElsewhere;
+        game.ResolveMoves();
+        QCOMPARE(ui.Timer1.enabled(), target < 0);
         putTile(game, player, code, first, second);
         game.playerCell = std::int16_t(player);
 

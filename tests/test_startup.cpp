@@ -66,6 +66,17 @@ private slots:
         QCOMPARE(counters[1], advanceCounter(qint16(counters[0]), replay));
     }
 
+    // Start-up may wait a while for another copy before the window shows; once
+    // it shows, every wait for another program freezes it, so it stays within
+    // about a second.
+    void playWaitsForAnotherProgramAtMostASecond()
+    {
+        StartedWindow window;
+        QVERIFY(!window.failure);
+        const int waitMs = window.game().cn.openRecordSet(QStringLiteral("PRAGMA busy_timeout")).value(0, 0).toInt();
+        QVERIFY2(waitMs > 0 && waitMs <= 1000, qPrintable(QString::number(waitMs)));
+    }
+
     // A picture that cannot be read is named at start-up, before the database
     // is touched, and not in the middle of a game.
     void badPictureIsNamedBeforeAnythingIsWritten_data()

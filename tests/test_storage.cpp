@@ -463,7 +463,7 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a locked file was opened");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), QStringLiteral("the file is locked by another program"));
+            QCOMPARE(error.cause(), QStringLiteral("the file is in use by another program"));
         }
         QVERIFY(!cn.isOpen());
         otherCopy.execute(QStringLiteral("ROLLBACK"));

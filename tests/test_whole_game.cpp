@@ -7,6 +7,8 @@ namespace {
 int shown(const Label& label) { return captions::toNumber(label.caption()); }
 }  // namespace
 
+Q_DECLARE_METATYPE(MessageBoxes::Answer)
+
 class WholeGameTest : public QObject {
     Q_OBJECT
 
@@ -89,8 +91,12 @@ private slots:
         QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled());
         QVERIFY(ui.Timer7.enabled());
         QVERIFY(!ui.Picture1[22].answersClicks());
-        const int total = shown(ui.Label17);
-        QCOMPARE(total, game.TotalScore());
+        // Time bonus 10000, fast click 0 (banked before any tick), four
+        // accepted clicks 2960, one move 10, the door 10000.
+        const int total = 10000 + 0 + 2960 + 10 + 10000;
+        QCOMPARE(shown(ui.Label17), total);
+        QCOMPARE(ui.Label17.foreColor(), RGB(0, 192, 0));
+        QCOMPARE(shown(ui.Label16), total);
 
         p.click(ui.Command2);
         QCOMPARE(int(game.prevLevelsScore), total - 10000);
@@ -102,6 +108,9 @@ private slots:
         QCOMPARE(shown(ui.Label16), total + 13000);
     }
 
+    // Each level is won with one click: its own 12990 (time bonus 10000,
+    // clicks 2990) joins what was carried, and the door points of every win
+    // so far show beside it. NEXT LEVEL carries all but those door points.
     void fourLevelsWonInARow()
     {
         Player& p = *player;
@@ -109,33 +118,127 @@ private slots:
         for (int level = 1; level <= 4; ++level) {
             p.winLevel();
             QCOMPARE(p.ui().Label5.caption(), QStringLiteral("YOU WON"));
+            const int carried = 12990 * (level - 1);
+            QCOMPARE(shown(p.ui().Label17), carried + 12990 + 10000 * level);
             p.click(p.ui().Command2);
+            QCOMPARE(int(p.game().prevLevelsScore), carried + 12990);
+            QCOMPARE(shown(p.ui().Label21), carried + 12990);
             p.runCountdown();
         }
         QCOMPARE(int(p.game().levelNumber), 5);
         QCOMPARE(int(p.game().doorScore), 40000);
         QCOMPARE(p.ui().Labeldoor.caption(), QStringLiteral("40000"));
-        QVERIFY(p.game().prevLevelsScore > 0);
     }
 
-    // A black hole ends the game; with an empty list any total is a new
-    // hi-score, and five seconds later the name entry opens.
-    void blackHoleEndsTheGameIntoTheNameEntry()
+    // Three moves down a planted path, with the clock running before each:
+    // every move banks the fast-click points shown at that moment and starts
+    // the countdown afresh, and the frames of the cells reached stay on, in
+    // order, even when a blink had just hidden the pending one.
+    void movesAlongAPath_data()
     {
+        QTest::addColumn<QList<int>>("fastClickTicks");  // before each move
+        QTest::addColumn<int>("blinks");                 // before each move
+        QTest::newRow("no ticks") << QList<int>{0, 0, 0} << 0;
+        QTest::newRow("quick moves, frame hidden") << QList<int>{3, 5, 1} << 1;
+        QTest::newRow("bonus spent, frame shown") << QList<int>{25, 1, 19} << 2;
+        QTest::newRow("last tick of the bonus, frame hidden") << QList<int>{19, 20, 2} << 3;
+    }
+    void movesAlongAPath()
+    {
+        QFETCH(QList<int>, fastClickTicks);
+        QFETCH(int, blinks);
         Player& p = *player;
         Form1Controls& ui = p.ui();
+        Game& game = p.game();
+        p.startNewGame();
+        const int path[] = {0, 22, 44, 45, 46};
+        p.plant(0, "1b", 1);
+        p.plant(22, "1b", 1);
+        p.plant(44, "1c", 1);
+        p.plant(45, "1c", 1);
+        p.replan();
+
+        int bank = 0;
+        for (int move = 1; move <= 3; ++move) {
+            for (int tick = 0; tick < fastClickTicks[move - 1]; ++tick)
+                game.Timer3_Timer();
+            for (int blink = 0; blink < blinks; ++blink)
+                game.Timer1_Timer();
+            QCOMPARE(ui.Shape2[move].visible(), blinks % 2 == 0);
+            // After a move the bank shows bare, then with 190, 180, ... 10
+            // on top, then bare again.
+            const int ticks = fastClickTicks[move - 1];
+            bank += ticks > 0 && ticks < 20 ? 200 - 10 * ticks : 0;
+            QCOMPARE(shown(ui.Label8), bank);
+
+            p.clickCell(path[move]);
+
+            QCOMPARE(int(game.playerCell), path[move]);
+            QCOMPARE(int(game.fastClickBank), bank);
+            QVERIFY(ui.Timer3.enabled());
+            QCOMPARE(shown(ui.Label13), 10 * move);
+            QCOMPARE(ui.Shape2[0].left(), 2900);
+            QCOMPARE(ui.Shape2[0].top(), 2500);
+            for (int reached = 1; reached <= move; ++reached) {
+                const Shape& frame = ui.Shape2[reached];
+                QVERIFY(frame.visible());
+                QCOMPARE(frame.left(), 2900 + 520 * board::columnOf(path[reached]) - 30);
+                QCOMPARE(frame.top(), 2500 + 520 * board::rowOf(path[reached]) - 30);
+            }
+        }
+        game.Timer3_Timer();
+        QCOMPARE(shown(ui.Label8), bank + 190);
+    }
+
+    // A losing click ends the game. A square of used cells that no squares
+    // tick has counted yet makes the final total differ from the running
+    // one: time bonus 10000, clicks 2990 after the losing click, and the
+    // 2 x 2 square twice, once as shown (0, not yet ticked) and once counted
+    // (40): 13030, where the running total still shows 12990. The list
+    // holds ten scores just below the final total, or equal to it.
+    void aLosingClickEndsTheGame_data()
+    {
+        QTest::addColumn<bool>("intoABlackHole");  // otherwise into a used box
+        QTest::addColumn<int>("listed");
+        QTest::addColumn<bool>("newHiScore");
+        QTest::newRow("black hole, above the list") << true << 13029 << true;
+        QTest::newRow("black hole, level with the list") << true << 13030 << false;
+        QTest::newRow("used box, above the list") << false << 13029 << true;
+        QTest::newRow("used box, level with the list") << false << 13030 << false;
+    }
+    void aLosingClickEndsTheGame()
+    {
+        QFETCH(bool, intoABlackHole);
+        QFETCH(int, listed);
+        QFETCH(bool, newHiScore);
+        Player& p = *player;
+        Form1Controls& ui = p.ui();
+        for (int row = 0; row < 10; ++row)
+            p.game().cn.addRow(QStringLiteral("hiscores"), {QStringLiteral("best"), listed, 9});
         p.startNewGame();
         p.plant(0, "1b", 1);
-        p.plant(22, "4bh");
+        p.plant(22, intoABlackHole ? "4bh" : "1");
+        if (!intoABlackHole)
+            p.game().cellCodes(22, CellCodes::kUsedMark) = 1;
+        for (int cell : {120, 121, 142, 143})
+            p.game().cellCodes(cell, CellCodes::kUsedMark) = 1;
         p.replan();
-        QCOMPARE(ui.Label4.caption(), QStringLiteral("*black hole"));
+        QCOMPARE(ui.Label4.caption(),
+                 intoABlackHole ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
+
         p.clickCell(22);
+
         QCOMPARE(int(p.game().clickScore), 2990);
-        QCOMPARE(shown(ui.Label17), p.game().TotalScore());
+        QCOMPARE(shown(ui.Label16), 12990);
+        QCOMPARE(shown(ui.Label17), 13030);
         QVERIFY(ui.Picture3.visible());
         QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
-        QCOMPARE(ui.Label5.caption(), QStringLiteral("NEW HI-SCORE"));
+        for (const PictureBox& cell : ui.Picture1)
+            QVERIFY(!cell.answersClicks());
+        QCOMPARE(ui.Label5.caption(), newHiScore ? QStringLiteral("NEW HI-SCORE") : QStringLiteral("GAME OVER"));
+        QCOMPARE(ui.Label17.foreColor(), newHiScore ? Colour(0xC000) : Colour(0xC0));
+        QCOMPARE(ui.Label27.enabled(), newHiScore);
         for (int tick = 0; tick < 4; ++tick) {
             p.game().Timer5_Timer();
             QVERIFY(ui.Picture1[0].visible());
@@ -143,77 +246,88 @@ private slots:
         p.game().Timer5_Timer();
         QVERIFY(!ui.Picture1[0].visible());
         QVERIFY(!ui.Timer5.enabled());
-        QVERIFY(ui.Picture5.visible() && ui.Picture6.visible());
-        QVERIFY(!ui.Picture4.visible());
-        QCOMPARE(ui.Text1.text(), QString());
+        QVERIFY(!ui.Picture3.visible());
+        QCOMPARE(ui.Picture4.visible(), !newHiScore);
+        QCOMPARE(ui.Picture5.visible() && ui.Picture6.visible(), newHiScore);
+        if (!newHiScore)
+            return;
 
+        QCOMPARE(ui.Text1.text(), QString());
         QTest::keyClicks(ui.Text1.widget(), QStringLiteral("Ada"));
         p.click(ui.Label37);
         QVERIFY(!ui.Picture6.visible());
         QVERIFY(ui.Picture4.visible());
-        QCOMPARE(ui.Label32.caption(), QStringLiteral("Ada\n"));
-        QCOMPARE(ui.Label33.caption(), ui.Label17.caption() + '\n');
-        QCOMPARE(ui.Label34.caption(), QStringLiteral("1\n"));
+        QVERIFY(ui.Label32.caption().startsWith(QStringLiteral("Ada\nbest\n")));
+        QVERIFY(ui.Label33.caption().startsWith(QStringLiteral("13030\n13029\n")));
+        QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
         p.click(ui.Label35);
         QVERIFY(!ui.Picture5.visible());
     }
 
-    // A total below every listed score ends on the menu.
-    void usedBoxEndsTheGameOnTheMenu()
+    // The quit while a level is played, and during the countdown of level 2,
+    // where the X shows and answers, with the countdown's seconds going by
+    // under the question. The total of a confirmed quit is worked out here:
+    // level 1 starts at 13000 (time bonus 10000, clicks 3000); winning it in
+    // one click (2990) with its door (10000) makes 22990, of which 12990 is
+    // carried and 10000 kept as door points, so level 2 starts at 35990.
+    void quit_data()
     {
-        Player& p = *player;
-        Form1Controls& ui = p.ui();
-        for (int row = 0; row < 10; ++row) {
-            p.game().cn.addRow(QStringLiteral("hiscores"), {QStringLiteral("best"), 900000 + row, 9});
-        }
-        p.startNewGame();
-        p.plant(0, "1b", 1);
-        p.plant(22, "1", 1);
-        p.game().cellCodes(22, CellCodes::kUsedMark) = 1;
-        p.replan();
-        QCOMPARE(ui.Label4.caption(), QStringLiteral("*box already used"));
-        p.clickCell(22);
-        QCOMPARE(ui.Label5.caption(), QStringLiteral("GAME OVER"));
-        QCOMPARE(ui.Label17.foreColor(), Colour(0xC0));
-        QVERIFY(!ui.Label27.enabled());
-        for (int tick = 0; tick < 5; ++tick) {
-            p.game().Timer5_Timer();
-        }
-        QVERIFY(ui.Picture4.visible());
-        QVERIFY(!ui.Picture3.visible());
-        QVERIFY(!ui.Picture5.visible());
+        QTest::addColumn<bool>("inCountdown");
+        QTest::addColumn<int>("secondsUnderTheQuestion");
+        QTest::addColumn<MessageBoxes::Answer>("answer");
+        QTest::addColumn<int>("finalTotal");
+        const auto yes = MessageBoxes::Answer::Yes;
+        const auto no = MessageBoxes::Answer::No;
+        QTest::newRow("playing, declined") << false << 0 << no << 0;
+        QTest::newRow("playing, confirmed") << false << 0 << yes << 13000;
+        QTest::newRow("countdown, declined") << true << 0 << no << 0;
+        QTest::newRow("countdown, declined, START came") << true << 4 << no << 0;
+        QTest::newRow("countdown, confirmed") << true << 0 << yes << 35990;
+        QTest::newRow("countdown, confirmed, START shown") << true << 3 << yes << 35990;
+        QTest::newRow("countdown, confirmed, START came") << true << 4 << yes << 35990;
     }
-
-    void declinedQuitRestartsTheBonuses()
+    void quit()
     {
+        QFETCH(bool, inCountdown);
+        QFETCH(int, secondsUnderTheQuestion);
+        QFETCH(MessageBoxes::Answer, answer);
+        QFETCH(int, finalTotal);
         Player& p = *player;
         Form1Controls& ui = p.ui();
         p.startNewGame();
+        if (inCountdown) {
+            p.winLevel();
+            p.click(ui.Command2);
+        }
         const int clicks = p.game().clickScore;
-        window->boxes.answerNext(MessageBoxes::Answer::No);
+        window->boxes.whileWaiting = [&] {
+            for (int second = 0; second < secondsUnderTheQuestion && ui.Timer4.enabled(); ++second)
+                p.game().Timer4_Timer();
+        };
+        window->boxes.answerNext(answer);
+
         p.click(ui.Label27);
+
         QCOMPARE(window->boxes.prompts.last(), QStringLiteral("Are you sure you want to quit?"));
         QCOMPARE(window->boxes.titles.last(), QStringLiteral("QUORBIT"));
-        QVERIFY(ui.Timer2.enabled() && ui.Timer3.enabled());
-        QVERIFY(ui.Label27.visible());
         QCOMPARE(int(p.game().clickScore), clicks);
-        QVERIFY(!ui.Picture3.visible());
-    }
-
-    void confirmedQuitEndsTheGameWithoutAClick()
-    {
-        Player& p = *player;
-        Form1Controls& ui = p.ui();
-        p.startNewGame();
-        window->boxes.answerNext(MessageBoxes::Answer::Yes);
-        p.click(ui.Label27);
-        QCOMPARE(int(p.game().clickScore), 3000);
+        const bool started = !inCountdown || secondsUnderTheQuestion >= 4;
+        if (answer == MessageBoxes::Answer::No) {
+            // Declining switches the bonuses on, even before the level opens.
+            QVERIFY(ui.Timer2.enabled() && ui.Timer3.enabled());
+            QCOMPARE(ui.Timer4.enabled(), !started);
+            QVERIFY(ui.Label27.visible());
+            QCOMPARE(ui.Picture3.visible(), !started);
+            return;
+        }
         QVERIFY(!ui.Label27.visible());
-        QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled() && !ui.Timer4.enabled() && !ui.Timer7.enabled());
+        QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled());
+        QVERIFY(!ui.Timer4.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
         QVERIFY(ui.Picture3.visible());
-        QCOMPARE(shown(ui.Label17), p.game().TotalScore());
-        QVERIFY(!ui.Picture1[0].answersClicks());
+        QCOMPARE(shown(ui.Label17), finalTotal);
+        for (const PictureBox& cell : ui.Picture1)
+            QVERIFY(!cell.answersClicks());
     }
 
     // Quitting on the result screen of a won level takes NEXT LEVEL away.

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 // Answers the game's message boxes from a script and records every prompt.
@@ -16,6 +17,9 @@ public:
     {
         prompts.append(prompt);
         titles.append(title);
+        if (whileWaiting) {
+            whileWaiting();
+        }
         if (buttons == Buttons::Ok) {
             return Answer::Ok;
         }
@@ -29,6 +33,9 @@ public:
 
     QStringList prompts;
     QStringList titles;
+    // What the window does while a box waits for the player: its timers
+    // keep ticking. Runs once for every box, before the box is answered.
+    std::function<void()> whileWaiting;
 
 private:
     std::deque<Answer> answers_;
