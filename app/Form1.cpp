@@ -3,7 +3,10 @@
 #include "app/Form1Layout.h"
 
 #include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
+#include <utility>
 
 namespace {
 
@@ -44,9 +47,9 @@ QIcon gameIcon()
 }  // namespace
 
 Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      game_(ui_, files, random, boxes, preparedKey)
+    // Resizable and maximisable, unlike the fixed window the layout was
+    // drawn for: a window that does not fit the screen cuts the game off.
+    : QWidget(nullptr, Qt::Window), game_(ui_, files, random, boxes, preparedKey)
 {
     setWindowTitle(QStringLiteral("QUORBIT"));
     setWindowIcon(gameIcon());
@@ -69,8 +72,45 @@ void Form1::connectHandlers()
         ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
     }
     ui_.Command2.onClick = [this] { game_.Command2_Click(); };
+    ui_.Picture4.onShow = [this] { keyboard_.menuAppeared(); };
 }
 
-// The window paints its own black rather than taking a black palette, which
-// every control and box on it would inherit.
-void Form1::paintEvent(QPaintEvent*) { QPainter(this).fillRect(rect(), toQColor(colours::kMenuText)); }
+QRect Form1::windowRectOf(const Control& control) const { return ui_.Form1.windowRectOf(control).toRect(); }
+
+void Form1::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    ui_.Form1.paintControls(painter, event->rect());
+    if (const Label* item = keyboard_.highlighted()) {
+        // A frame in the items' own colour, a pixel of the design outside
+        // the caption's label, scaled with the rest.
+        constexpr int kFramePixels = 2;
+        const double width = kFramePixels * ui_.Form1.viewport().scale();
+        painter.setPen(QPen(toQColor(item->foreColor()), width));
+        painter.drawRect(QRectF(windowRectOf(*item)).adjusted(-width, -width, width, width));
+    }
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    if (!keyboard_.keyPressed(Qt::Key(event->key()), event->modifiers())) {
+        QWidget::keyPressEvent(event);
+    }
+    // The highlight may have moved, appeared or gone with the click.
+    update();
+}
+
+void Form1::resizeEvent(QResizeEvent*) { ui_.Form1.placeNativeWidgets(); }
+
+void Form1::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton ? ui_.Form1.controlAt(event->position()) : nullptr;
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent* event)
+{
+    Control* pressed = std::exchange(pressed_, nullptr);
+    if (pressed && event->button() == Qt::LeftButton && ui_.Form1.controlAt(event->position()) == pressed) {
+        pressed->deliverClick();
+    }
+}

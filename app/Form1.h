@@ -2,14 +2,16 @@
 
 #include "app/Form1Controls.h"
 #include "app/Game.h"
+#include "app/KeyboardPlay.h"
 
 #include <QWidget>
 
 class MessageBoxes;
 class RandomSource;
 
-// The game's one window: fixed size, black, titled QUORBIT. It builds every
-// control from its layout tables and hands each click and tick to the game.
+// The game's one window: black, titled QUORBIT. It builds every control from
+// its layout tables, draws them scaled to whatever size the player gives it,
+// and hands each click and tick to the game.
 class Form1 : public QWidget {
 public:
     Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes,
@@ -18,12 +20,25 @@ public:
     Form1Controls& controls() { return ui_; }
     Game& game() { return game_; }
 
+    // Where a control lies in this widget at the window's present size.
+    QRect windowRectOf(const Control& control) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab moves the menu's highlight, not the keyboard between widgets.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void connectHandlers();
 
     Form1Controls ui_;
     Game game_;
+    KeyboardPlay keyboard_{ui_, game_};
+    // The control a press landed on: a click is a press and a release on the
+    // same control.
+    Control* pressed_ = nullptr;
 };

@@ -1,5 +1,6 @@
 // Click to screen: from a player's click on a cell to the end of the repaint
-// it causes, in the real window (headless).
+// it causes, in the real window (headless), drawn at the design's size and at
+// twice it (the argument is the scale in tenths).
 #include "bench/BenchWindow.h"
 #include "support/Player.h"
 
@@ -14,8 +15,17 @@ void paintPending()
     QCoreApplication::processEvents();
 }
 
+// The window drawn at the benchmark's scale, and everything on it painted.
+void drawAtScale(const benchmark::State& state)
+{
+    Form1& form = *benchWindow->form;
+    form.resize(form.controls().Form1.designSize() * (double(state.range(0)) / 10));
+    paintPending();
+}
+
 void BM_ClickTurnsTile(benchmark::State& state)
 {
+    drawAtScale(state);
     Player p(*benchWindow);
     p.game().playerCell = kFrom;
     p.plant(kFrom, "2", 2, 3);
@@ -26,10 +36,11 @@ void BM_ClickTurnsTile(benchmark::State& state)
         paintPending();
     }
 }
-BENCHMARK(BM_ClickTurnsTile)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickTurnsTile)->Unit(benchmark::kMicrosecond)->ArgName("scale_x10")->Arg(10)->Arg(20);
 
 void BM_ClickMakesMove(benchmark::State& state)
 {
+    drawAtScale(state);
     Player p(*benchWindow);
     for (auto _ : state) {
         state.PauseTiming();
@@ -45,7 +56,7 @@ void BM_ClickMakesMove(benchmark::State& state)
         paintPending();
     }
 }
-BENCHMARK(BM_ClickMakesMove)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ClickMakesMove)->Unit(benchmark::kMicrosecond)->ArgName("scale_x10")->Arg(10)->Arg(20);
 
 // The board open for play, as after the countdown.
 void startPlaying(StartedWindow& started)

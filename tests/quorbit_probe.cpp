@@ -18,6 +18,7 @@
 #include "app/MessageBoxes.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
+#include "support/ClickControl.h"
 
 #include <QApplication>
 #include <QFile>
@@ -42,25 +43,23 @@ public:
     }
 };
 
-void click(const Control& control) { QTest::mouseClick(control.widget(), Qt::LeftButton); }
-
 // New game, quit at once, and the name into the list; true when the name entry closed on it.
 bool saveAGame(Form1& form, const QString& name)
 {
     Form1Controls& ui = form.controls();
-    click(ui.Label22);
+    click(form, ui.Label22);
     for (int tick = 0; tick < kCountdownTicks; ++tick) {
         form.game().Timer4_Timer();
     }
-    click(ui.Label27);
+    click(form, ui.Label27);
     for (int tick = 0; tick < kGameOverTicks; ++tick) {
         form.game().Timer5_Timer();
     }
     if (!ui.Picture6.visible()) {
         return false;
     }
-    QTest::keyClicks(ui.Text1.widget(), name);
-    click(ui.Label37);
+    QTest::keyClicks(ui.Text1.nativeWidget(), name);
+    click(form, ui.Label37);
     return !ui.Picture6.visible();
 }
 

@@ -8,6 +8,7 @@
 #include "app/Launch.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
+#include "support/ClickControl.h"
 #include "support/ScriptedMessageBoxes.h"
 
 #include <QApplication>
@@ -86,7 +87,7 @@ private slots:
         QVERIFY(startGame(form, boxes));
         QVERIFY(std::filesystem::exists(databaseFile));
         QVERIFY(!form.controls().Picture5.visible());
-        QTest::mouseClick(form.controls().Label23.widget(), Qt::LeftButton);  // hi-scores
+        click(form, form.controls().Label23);  // hi-scores
         QVERIFY(form.controls().Picture5.visible());
         QVERIFY2(qtWarnings.filter(QStringLiteral("thread")).isEmpty(), qPrintable(qtWarnings.join('\n')));
     }

@@ -40,22 +40,6 @@ int situationsHolding(const F& ui)
     return atMenu + panelOpen + playing + nameEntry;
 }
 
-// Whether a person could click the control: shown, and not covered by
-// anything but what lies inside it (a cell's own number labels).
-bool reachable(const Control& control)
-{
-    QWidget* widget = control.widget();
-    if (!widget->isVisible()) {
-        return false;
-    }
-    QWidget* window = widget->window();
-    const QWidget* hit = window->childAt(widget->mapTo(window, widget->rect().center()));
-    while (hit && hit != widget) {
-        hit = hit->parentWidget();
-    }
-    return hit == widget;
-}
-
 int shown(const Label& label) { return captions::toNumber(label.caption()); }
 
 }  // namespace
@@ -111,17 +95,17 @@ private slots:
             const int roll = int(random.bounded(100));
             if (roll < 30) {
                 const int cell = game.playerCell;
-                if (reachable(ui.Picture1[cell]))
+                if (reachable(*window.form, ui.Picture1[cell]))
                     p.clickCell(cell);
             } else if (roll < 55) {
                 const int cell = game.targetCell;
-                if (cell >= 0 && reachable(ui.Picture1[cell]))
+                if (cell >= 0 && reachable(*window.form, ui.Picture1[cell]))
                     p.clickCell(cell);
             } else if (roll < 65) {
                 const int cell = int(random.bounded(board::kCells));
                 const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
                 const Control& control = *pick[random.bounded(3)];
-                if (reachable(control))
+                if (reachable(*window.form, control))
                     p.click(control);
             } else if (roll < 90) {
                 // Only a running timer ticks.
@@ -141,10 +125,10 @@ private slots:
                 }
                 QList<const Control*> shown;
                 for (Label F::*label : kLabels) {
-                    if (reachable(ui.*label))
+                    if (reachable(*window.form, ui.*label))
                         shown.append(&(ui.*label));
                 }
-                if (reachable(ui.Command2))
+                if (reachable(*window.form, ui.Command2))
                     shown.append(&ui.Command2);
                 if (!shown.isEmpty()) {
                     window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);

@@ -253,7 +253,7 @@ private slots:
             return;
 
         QCOMPARE(ui.Text1.text(), QString());
-        QTest::keyClicks(ui.Text1.widget(), QStringLiteral("Ada"));
+        QTest::keyClicks(ui.Text1.nativeWidget(), QStringLiteral("Ada"));
         p.click(ui.Label37);
         QVERIFY(!ui.Picture6.visible());
         QVERIFY(ui.Picture4.visible());
@@ -262,6 +262,115 @@ private slots:
         QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
         p.click(ui.Label35);
         QVERIFY(!ui.Picture5.visible());
+    }
+
+    // A whole game with the keys alone: Return starts it from the menu, the
+    // countdown takes no key, Space turns the tile, Return moves, Escape asks
+    // to quit, the name is typed and saved with Return, and Escape closes
+    // the list back to the menu, where the highlight stands on "new game".
+    void aWholeGameFromTheKeyboard()
+    {
+        Player& p = *player;
+        Form1Controls& ui = p.ui();
+        Game& game = p.game();
+        p.press(Qt::Key_Return);
+        QVERIFY(!ui.Picture4.visible());
+        QCOMPARE(int(game.levelNumber), 1);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
+            p.press(key);
+            QCOMPARE(int(game.clickScore), 3000);
+        }
+        p.runCountdown();
+        p.plant(0, "1", 1);  // up: off the board
+        p.plant(22, "1c", 1);
+        p.replan();
+        p.press(Qt::Key_Return);  // no move offered: nothing to make
+        QCOMPARE(int(game.playerCell), 0);
+        p.press(Qt::Key_Space);  // "1a": still off the board
+        p.press(Qt::Key_Space);  // "1b": one down, onto cell 22
+        QCOMPARE(int(game.clickScore), 2980);
+        QCOMPARE(int(game.targetCell), 22);
+        p.press(Qt::Key_Return);
+        QCOMPARE(int(game.playerCell), 22);
+        QCOMPARE(int(game.clickScore), 2970);
+
+        window->boxes.answerNext(MessageBoxes::Answer::Yes);
+        p.press(Qt::Key_Escape);
+        QCOMPARE(window->boxes.prompts.last(), QStringLiteral("Are you sure you want to quit?"));
+        for (int tick = 0; tick < 5; ++tick) {
+            game.Timer5_Timer();
+        }
+        QVERIFY(ui.Picture6.visible());
+        p.press(Qt::Key_Escape);  // the list's X lies under the name entry
+        QVERIFY(ui.Picture5.visible() && ui.Picture6.visible());
+        p.type(QStringLiteral("Ada R"));
+        QCOMPARE(ui.Text1.text(), QStringLiteral("Ada R"));
+        QCOMPARE(window->boxes.prompts.size(), 1);
+        p.press(Qt::Key_Return);
+        QVERIFY(!ui.Picture6.visible());
+        QCOMPARE(ui.Label32.caption(), QStringLiteral("Ada R\n"));
+        p.press(Qt::Key_Escape);
+        QVERIFY(!ui.Picture5.visible() && ui.Picture4.visible());
+
+        p.press(Qt::Key_Down);  // from "new game" to "hi-scores"
+        p.press(Qt::Key_Space);
+        QVERIFY(ui.Picture5.visible());
+        p.press(Qt::Key_Escape);
+        p.press(Qt::Key_F1);
+        QVERIFY(ui.Picture8.visible());
+    }
+
+    // A key acts only where its click would land: under a panel, on a
+    // hidden or a disabled control it does nothing.
+    void keysWhereTheirClickCannotLand_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Return under how to play") << "how to play" << Qt::Key_Return;
+        QTest::newRow("Space under credits") << "credits" << Qt::Key_Space;
+        QTest::newRow("F1 under how to play's own panel") << "hi-scores" << Qt::Key_F1;
+        QTest::newRow("R under the name entry") << "name entry" << Qt::Key_R;
+        QTest::newRow("Escape under the name entry") << "name entry" << Qt::Key_Escape;
+        QTest::newRow("Escape on the menu") << "menu" << Qt::Key_Escape;
+        QTest::newRow("R on the menu") << "menu" << Qt::Key_R;
+        QTest::newRow("Escape in the countdown") << "countdown" << Qt::Key_Escape;
+        QTest::newRow("Return on a disabled window") << "disabled" << Qt::Key_Return;
+    }
+    void keysWhereTheirClickCannotLand()
+    {
+        QFETCH(QString, situation);
+        QFETCH(Qt::Key, key);
+        Player& p = *player;
+        Form1Controls& ui = p.ui();
+        if (situation == "how to play") {
+            p.click(ui.Label24);
+        } else if (situation == "credits") {
+            p.click(ui.Label25);
+        } else if (situation == "hi-scores") {
+            p.click(ui.Label23);
+        } else if (situation == "name entry") {
+            window->boxes.answerNext(MessageBoxes::Answer::Yes);
+            p.startNewGame();
+            p.click(ui.Label27);
+            for (int tick = 0; tick < 5; ++tick) {
+                p.game().Timer5_Timer();
+            }
+            // The keyboard away from the name box, so letters are keys.
+            ui.Text1.nativeWidget()->clearFocus();
+        } else if (situation == "countdown") {
+            p.click(ui.Label22);
+        } else if (situation == "disabled") {
+            ui.Form1.setEnabled(false);
+        }
+        const auto shown = [&ui] {
+            return QList<bool>{ui.Picture3.visible(), ui.Picture4.visible(), ui.Picture5.visible(),
+                               ui.Picture6.visible(), ui.Picture7.visible(), ui.Picture8.visible()};
+        };
+        const QList<bool> before = shown();
+        const int prompts = int(window->boxes.prompts.size());
+        p.press(key);
+        QCOMPARE(shown(), before);
+        QCOMPARE(int(window->boxes.prompts.size()), prompts);
     }
 
     // The quit while a level is played, and during the countdown of level 2,
@@ -354,7 +463,7 @@ private slots:
             p.game().Timer5_Timer();
         }
         if (p.ui().Picture6.visible()) {
-            QTest::keyClicks(p.ui().Text1.widget(), QStringLiteral("x"));
+            QTest::keyClicks(p.ui().Text1.nativeWidget(), QStringLiteral("x"));
             p.click(p.ui().Label37);
             p.click(p.ui().Label35);
         }

@@ -1,5 +1,8 @@
 // The window as the player first sees it: every control in its design state,
 // the panels stacked so the menu hides the board, and the exit.
+#include "app/controls/ControlTree.h"
+#include "app/controls/Viewport.h"
+#include "support/Player.h"
 #include "support/StartedWindow.h"
 
 #include <QFontMetricsF>
@@ -13,11 +16,9 @@ namespace {
 
 using F = Form1Controls;
 
-QPoint centreOf(const Control& control)
-{
-    QWidget* widget = control.widget();
-    return widget->mapTo(widget->window(), widget->rect().center());
-}
+// The design's inner size in pixels: 15280 x 11255 twips outside, 1019 x 750
+// pixels, less the classic frame and caption.
+constexpr QSize kDesign{1013, 729};
 
 // The lines a label's caption breaks into at its width, blanks trimmed, as
 // its painter wraps them.
@@ -30,18 +31,17 @@ QStringList wrappedLines(const Label& label)
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(label.widget()->width());
+        line.setLineWidth(label.pixelRect().width());
         lines << label.caption().mid(line.textStart(), line.textLength()).trimmed();
     }
     layout.endLayout();
     return lines;
 }
 
-// The control the player sees and clicks at that point of the window.
-QWidget* topmostAt(QWidget* window, QPoint point)
+// The control the player sees and clicks at the middle of `control`.
+const Control* topmostAtCentreOf(Form1& form, const Control& control)
 {
-    QWidget* hit = window->childAt(point);
-    return hit ? hit : window;
+    return form.controls().Form1.controlAt(QRectF(form.windowRectOf(control)).center());
 }
 
 }  // namespace
@@ -59,17 +59,98 @@ private slots:
     }
     void cleanupTestCase() { window.reset(); }
 
-    void windowIsFixedBlackAndTitled()
+    // The layout stays the design's; the window opens to fit the screen
+    // (the headless one is 800 x 600) and the player may resize it.
+    void windowFitsTheScreenAndResizes()
     {
         QWidget* form = window->form.get();
         QCOMPARE(form->windowTitle(), QStringLiteral("QUORBIT"));
-        QCOMPARE(form->minimumSize(), form->maximumSize());
-        // 15280 x 11255 twips outside: 1019 x 750 pixels less the classic frame.
-        QCOMPARE(form->size(), QSize(1013, 729));
         QCOMPARE(window->ui().Form1.height(), 11255);
         QCOMPARE(window->ui().Form1.width(), 15280);
+        QCOMPARE(window->ui().Form1.designSize(), kDesign);
+        QVERIFY(form->minimumSize() != form->maximumSize());
+        QVERIFY(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+        const QSize screen = form->screen()->availableSize();
+        QVERIFY(form->width() < screen.width() && form->height() < screen.height());
+        QVERIFY(std::abs(double(form->width()) / form->height() - double(kDesign.width()) / kDesign.height()) < 0.01);
         QVERIFY(!form->windowIcon().isNull());
         QCOMPARE(form->windowIcon().availableSizes().size(), 3);
+    }
+
+    // Room for the frame is kept on every side; a screen with room to spare
+    // gets the design's own size.
+    void openingSizeFitsTheFreeArea_data()
+    {
+        QTest::addColumn<QSize>("available");
+        QTest::addColumn<QSize>("opened");
+        QTest::newRow("full HD") << QSize(1920, 1040) << kDesign;
+        QTest::newRow("just room") << QSize(1013 + 16, 729 + 48) << kDesign;
+        // 692 / 729 of the design, width rounded down.
+        QTest::newRow("1366 x 768 laptop") << QSize(1366, 740) << QSize(961, 692);
+        // 1920 x 1080 at 150 %: 1280 x 720 less a panel; 652 / 729.
+        QTest::newRow("full HD at 150 %") << QSize(1280, 700) << QSize(906, 652);
+        // Narrow: 784 / 1013.
+        QTest::newRow("portrait") << QSize(800, 1280) << QSize(784, 564);
+    }
+    void openingSizeFitsTheFreeArea()
+    {
+        QFETCH(QSize, available);
+        QFETCH(QSize, opened);
+        QCOMPARE(fittedClientSize(kDesign, available, QMargins(8, 40, 8, 8)), opened);
+    }
+
+    // Every control scales with the window and a click lands where it is
+    // drawn: at the middle of a cell it reaches that cell, on the black bars
+    // beside the design it reaches nothing.
+    void clicksLandOnTheSameControlAtEveryScale_data()
+    {
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("bar");
+        QTest::newRow("1x") << 1.0 << 0;
+        QTest::newRow("1.5x, bars beside") << 1.5 << 120;
+        QTest::newRow("2x, bars beside") << 2.0 << 90;
+        // The 1366 x 768 laptop's window: 692 / 729.
+        QTest::newRow("small screen") << 692.0 / 729 << 40;
+    }
+    void clicksLandOnTheSameControlAtEveryScale()
+    {
+        QFETCH(double, scale);
+        QFETCH(int, bar);
+        StartedWindow started;
+        Player p(started);
+        Form1& form = *started.form;
+        form.resize(qRound(kDesign.width() * scale) + 2 * bar, qRound(kDesign.height() * scale));
+        p.startNewGame();
+
+        // Cell 27 lies at 2900 + 520 x 5 twips, 2500 + 520 x 1: pixel 367, 201.
+        const QRect cell = form.windowRectOf(started.ui().Picture1[27]);
+        QVERIFY2(std::abs(cell.x() - (bar + 367 * scale)) <= 1 && std::abs(cell.y() - 201 * scale) <= 1,
+                 qPrintable(QStringLiteral("cell at %1, %2").arg(cell.x()).arg(cell.y())));
+        QVERIFY(std::abs(cell.width() - 33 * scale) <= 1);
+        for (int corner : {0, 21, 286, 307}) {
+            const Control* hit = topmostAtCentreOf(form, started.ui().Picture1[corner]);
+            while (hit && hit != &started.ui().Picture1[corner]) {
+                hit = hit->container();
+            }
+            QVERIFY2(hit, qPrintable(QStringLiteral("cell %1 missed").arg(corner)));
+        }
+
+        // The player's cell answers and turns; the bars and a cell that is
+        // neither the player's nor the target's cost nothing.
+        const int clicks = p.game().clickScore;
+        if (bar > 0) {
+            clickAt(form, QPoint(bar / 2, form.height() / 2));
+            clickAt(form, QPoint(form.width() - bar / 2, form.height() / 2));
+            QCOMPARE(p.game().clickScore, clicks);
+        }
+        const int idle = p.game().targetCell == 307 ? 306 : 307;
+        p.clickCell(idle);
+        QCOMPARE(p.game().clickScore, clicks);
+        p.clickCell(0);
+        QCOMPARE(p.game().clickScore, clicks - 10);
+
+        // The name box, a real widget, lies where its control is drawn.
+        QCOMPARE(started.ui().Text1.nativeWidget()->geometry(), form.windowRectOf(started.ui().Text1));
     }
 
     void onlyBannerAndMenuAreInView_data()
@@ -115,8 +196,8 @@ private slots:
         QFETCH(Label F::*, label);
         Label& covered = window->ui().*label;
         QVERIFY(covered.visible());
-        QWidget* seen = topmostAt(window->form.get(), centreOf(covered));
-        QVERIFY(seen == window->ui().Picture4.widget() || seen->parentWidget() == window->ui().Picture4.widget());
+        const Control* seen = topmostAtCentreOf(*window->form, covered);
+        QVERIFY(seen == &window->ui().Picture4 || seen->container() == &window->ui().Picture4);
     }
 
     void menuItemsAreSeenAndClickable_data()
@@ -135,7 +216,7 @@ private slots:
         QFETCH(QString, caption);
         Label& label = window->ui().*item;
         QCOMPARE(label.caption(), caption);
-        QCOMPARE(topmostAt(window->form.get(), centreOf(label)), label.widget());
+        QCOMPARE(topmostAtCentreOf(*window->form, label), &label);
         QCOMPARE(label.foreColor(), Colour(0xED9487));
         QCOMPARE(label.font().points, 72.0);
         QVERIFY(label.font().bold && label.font().italic);
@@ -145,8 +226,8 @@ private slots:
     void panelsStackOverTheMenu()
     {
         F& ui = window->ui();
-        const QObjectList& order = window->form->children();
-        auto level = [&](const Control& c) { return order.indexOf(c.widget()); };
+        const std::vector<Control*>& order = ui.Form1.children();
+        auto level = [&](const Control& c) { return std::find(order.begin(), order.end(), &c) - order.begin(); };
         QVERIFY(level(ui.Label7) < level(ui.Picture4));
         QVERIFY(level(ui.Shape2[0]) < level(ui.Picture4));
         QVERIFY(level(ui.Picture4) < level(ui.Picture2));
@@ -156,7 +237,7 @@ private slots:
         QVERIFY(level(ui.Picture5) < level(ui.Picture7));
         QVERIFY(level(ui.Picture7) < level(ui.Picture8));
         for (const PictureBox* panel : {&ui.Picture5, &ui.Picture7, &ui.Picture8}) {
-            QCOMPARE(panel->widget()->geometry(), ui.Picture4.widget()->geometry());
+            QCOMPARE(panel->pixelRect(), ui.Picture4.pixelRect());
         }
     }
 
@@ -166,7 +247,8 @@ private slots:
     {
         F& ui = window->ui();
         const QImage banner = ui.Picture2.picture().pixels().toImage();
-        const int covered = qRound((ui.Picture5.widget()->y() - ui.Picture2.widget()->y()) * banner.devicePixelRatio());
+        const int covered =
+            qRound((ui.Picture5.pixelRect().y() - ui.Picture2.pixelRect().y()) * banner.devicePixelRatio());
         QVERIFY(covered > 0 && covered < banner.height());
         constexpr int kBlackWithJpegNoise = 16;
         for (int y = covered; y < banner.height(); ++y) {
@@ -251,12 +333,12 @@ private slots:
         QFETCH(Label F::*, column);
         QFETCH(bool, centred);
         const Label& caption = window->ui().*label;
-        const QRect under = (window->ui().*column).widget()->geometry();
+        const QRect under = (window->ui().*column).pixelRect();
         const QFontMetricsF metrics(caption.qfont());
         const qsizetype at = caption.caption().indexOf(word);
-        const double left = caption.widget()->x() + metrics.horizontalAdvance(caption.caption().left(at));
+        const double left = caption.pixelRect().x() + metrics.horizontalAdvance(caption.caption().left(at));
         const double right =
-            caption.widget()->x() + metrics.horizontalAdvance(caption.caption().left(at + word.size()));
+            caption.pixelRect().x() + metrics.horizontalAdvance(caption.caption().left(at + word.size()));
         const double off = centred ? (left + right) / 2 - (under.left() + under.width() / 2.0)
                                    : right - (under.left() + under.width());
         const double cell = metrics.horizontalAdvance(QStringLiteral(" "));
@@ -294,7 +376,7 @@ private slots:
         QFETCH(Label F::*, label);
         const Label& caption = window->ui().*label;
         const QFontMetricsF metrics(caption.qfont());
-        const QRectF area(0, 0, caption.widget()->width(), caption.widget()->height());
+        const QRectF area(QPointF(0, 0), caption.pixelRect().size());
         const QRectF text =
             metrics.boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, caption.caption());
         QVERIFY(wrappedLines(caption).size() > 1);
@@ -321,16 +403,17 @@ private slots:
         QCOMPARE(ui.Text1.text(), QStringLiteral("1234567890123456789012345"));
     }
 
-    // A disabled cell must look like an enabled one: Enabled is the game's
-    // flag, the widget itself stays enabled and keeps its colours.
-    void disabledCellLooksTheSame()
+    // A disabled box must look like an enabled one: it only stops answering.
+    void disabledBoxLooksTheSame()
     {
-        PictureBox& cell = window->ui().Picture1[5];
-        cell.setEnabled(false);
-        QVERIFY(cell.widget()->isEnabled());
-        QVERIFY(window->ui().Label1[5].widget()->isEnabled());
-        QVERIFY(!window->ui().Label1[5].answersClicks());
-        cell.setEnabled(true);
+        F& ui = window->ui();
+        const QImage before = window->form->grab().toImage();
+        ui.Picture4.setEnabled(false);
+        QCOMPARE(window->form->grab().toImage(), before);
+        QVERIFY(!ui.Label22.answersClicks());
+        QVERIFY(!controltree::clickWouldReach(ui.Label22));
+        ui.Picture4.setEnabled(true);
+        QVERIFY(controltree::clickWouldReach(ui.Label22));
     }
 
     void timersWaitWithTheirIntervals_data()
@@ -355,7 +438,7 @@ private slots:
     void exitClosesTheDatabaseAndTheWindow()
     {
         QVERIFY(window->game().cn.isOpen());
-        QTest::mouseClick(window->ui().Label26.widget(), Qt::LeftButton);
+        click(*window->form, window->ui().Label26);
         QVERIFY(!window->game().cn.isOpen());
         QVERIFY(!window->form->isVisible());
     }

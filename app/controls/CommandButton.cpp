@@ -1,22 +1,38 @@
 #include "app/controls/CommandButton.h"
 
+#include "app/controls/Window.h"
+
 #include <QPushButton>
 
 void CommandButton::create(Control& container)
 {
-    // cppcheck-suppress publicAllocationError ; the container widget owns the button, and create() runs once
-    button_ = new QPushButton(container.widget());
+    // cppcheck-suppress publicAllocationError ; the window's widget owns the button, and create() runs once
+    button_ = new QPushButton;
     button_->setFocusPolicy(Qt::NoFocus);
     QObject::connect(button_, &QPushButton::clicked, [this] { deliverClick(); });
-    attach(button_, &container);
-    applyGeometry();
+    attach(container);
+    window()->adoptWidget(*this);
 }
+
+QWidget* CommandButton::nativeWidget() const { return button_; }
 
 QString CommandButton::caption() const { return button_->text(); }
 
 void CommandButton::setCaption(const QString& caption) { button_->setText(caption); }
 
-void CommandButton::setFont(const Font& font) { button_->setFont(toQFont(font)); }
+void CommandButton::setFont(const Font& font)
+{
+    font_ = font;
+    button_->setFont(scaledQFont(font_, scale_ > 0 ? scale_ : 1.0));
+}
+
+void CommandButton::scaleTo(double scale)
+{
+    if (scale != scale_) {
+        scale_ = scale;
+        button_->setFont(scaledQFont(font_, scale_));
+    }
+}
 
 void CommandButton::setBackColor(Colour colour)
 {

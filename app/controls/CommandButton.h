@@ -8,7 +8,8 @@
 
 class QPushButton;
 
-// A push button with a caption and a flat background colour.
+// A push button with a caption and a flat background colour: a real widget,
+// which the window places where the button lies at its present scale.
 class CommandButton : public Control {
 public:
     void create(Control& container);
@@ -18,6 +19,11 @@ public:
     void setFont(const Font& font);
     void setBackColor(Colour colour);
 
+    QWidget* nativeWidget() const override;
+    void scaleTo(double scale) override;
+
 private:
     QPushButton* button_ = nullptr;
+    Font font_;
+    double scale_ = 0;
 };

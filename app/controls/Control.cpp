@@ -1,57 +1,71 @@
 #include "app/controls/Control.h"
 
+#include "app/controls/ControlTree.h"
 #include "app/controls/Twips.h"
+#include "app/controls/Window.h"
 
-#include <QWidget>
-
-void Control::attach(QWidget* widget, Control* container)
+void Control::attach(Control& container)
 {
-    widget_ = widget;
-    container_ = container;
+    container_ = &container;
+    window_ = container.window_;
+    container.children_.push_back(this);
 }
 
-QWidget* Control::containerWidget() const { return container_ ? container_->widget() : nullptr; }
-
-void Control::setLeft(int twips)
+QRect Control::pixelRect() const
 {
-    left_ = twips;
-    applyGeometry();
+    const int x = twips::toPixels(left_);
+    const int y = twips::toPixels(top_);
+    return {x, y, twips::toPixels(left_ + width_) - x, twips::toPixels(top_ + height_) - y};
 }
 
-void Control::setTop(int twips)
-{
-    top_ = twips;
-    applyGeometry();
-}
+void Control::setLeft(int twips) { moveTo(twips, top_, width_, height_); }
 
-void Control::setGeometry(int left, int top, int width, int height)
+void Control::setTop(int twips) { moveTo(left_, twips, width_, height_); }
+
+void Control::setGeometry(int left, int top, int width, int height) { moveTo(left, top, width, height); }
+
+void Control::moveTo(int left, int top, int width, int height)
 {
+    // The place it leaves and the place it takes are both drawn again.
+    const bool shown = controltree::shownOnScreen(*this);
+    if (shown) {
+        repaint();
+    }
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
-    applyGeometry();
-}
-
-void Control::applyGeometry()
-{
-    if (!widget_) {
-        return;
-    }
-    // Both edges are rounded, not the width, so neighbours never overlap or
-    // open a gap that the twips did not have.
-    const int x = twips::toPixels(left_);
-    const int y = twips::toPixels(top_);
-    widget_->setGeometry(x, y, twips::toPixels(left_ + width_) - x, twips::toPixels(top_ + height_) - y);
     geometryChanged();
+    if (shown) {
+        repaint();
+    }
+    if (window_) {
+        window_->controlMoved();
+    }
 }
-
-bool Control::visible() const { return widget_ && !widget_->isHidden(); }
 
 void Control::setVisible(bool visible)
 {
-    if (widget_ && widget_->isHidden() == visible) {
-        widget_->setVisible(visible);
+    if (visible == visible_) {
+        return;
+    }
+    const bool wasShown = controltree::shownOnScreen(*this);
+    visible_ = visible;
+    if (wasShown || controltree::shownOnScreen(*this)) {
+        repaint();
+    }
+    if (window_) {
+        window_->controlMoved();
+    }
+    if (visible && onShow) {
+        onShow();
+    }
+}
+
+void Control::repaint() const
+{
+    if (window_) {
+        window_->repaintArea(controltree::windowPixelRect(*this));
     }
 }
 

@@ -116,3 +116,13 @@ QFont toQFont(const Font& font)
     }
     return found->second;
 }
+
+QFont scaledQFont(const Font& font, double scale)
+{
+    QFont qfont = toQFont(font);
+    if (qfont.pixelSize() > 0) {
+        qfont.setPixelSize(std::max(1, qRound(qfont.pixelSize() * scale)));
+    }
+    qfont.setLetterSpacing(QFont::AbsoluteSpacing, qfont.letterSpacing() * scale);
+    return qfont;
+}

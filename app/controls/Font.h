@@ -17,3 +17,8 @@ struct Font {
 // The Qt font for a design font, sized in pixels at 96 dpi so that the text
 // fits the twips layout whatever the screen reports.
 QFont toQFont(const Font& font);
+
+// The same font drawn `scale` times as large, for the real widgets of a
+// scaled window: every measure of it grows together, the spacing of the
+// substitute face's cells included.
+QFont scaledQFont(const Font& font, double scale);

@@ -3,68 +3,32 @@
 #include "app/controls/Twips.h"
 
 #include <QFontMetrics>
-#include <QMouseEvent>
 #include <QPainter>
-#include <QWidget>
 
-// Paints the caption itself: a label is mostly a few characters that change
-// several times a second, and a plain painter is all that needs.
-class LabelWidget final : public QWidget {
-public:
-    LabelWidget(Label& label, QWidget* parent) : QWidget(parent), label_(label) {}
+void Label::create(Control& container) { attach(container); }
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        if (!label_.transparent()) {
-            painter.fillRect(rect(), toQColor(label_.backColor()));
-        }
-        if (label_.caption().isEmpty()) {
-            return;
-        }
-        painter.setFont(label_.qfont());
-        painter.setPen(toQColor(label_.foreColor()));
-        // A label lower than one line of its font (the rule above the total)
-        // shows the middle of the line rather than only its top.
-        const int lineHeight = painter.fontMetrics().height();
-        const QRect area = lineHeight > height() ? rect().adjusted(0, (height() - lineHeight) / 2, 0, 0) : rect();
-        painter.drawText(area, textFlags(label_), label_.caption());
-    }
-
-    // A click is a press and a release over the same label; the press is
-    // taken so that it does not fall through to the container.
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            label_.deliverClick();
-        }
-    }
-
-public:
-    static int textFlags(const Label& label)
-    {
-        static constexpr int kHorizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
-        return kHorizontal[static_cast<int>(label.alignment())] | Qt::AlignTop | Qt::TextWordWrap;
-    }
-
-private:
-    Label& label_;
-};
-
-void Label::create(Control& container)
+int Label::textFlags() const
 {
-    view_ = new LabelWidget(*this, container.widget());
-    attach(view_, &container);
-    applyGeometry();
+    static constexpr int kHorizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
+    return kHorizontal[static_cast<int>(alignment_)] | Qt::AlignTop | Qt::TextWordWrap;
 }
 
-void Label::repaint()
+void Label::paint(QPainter& painter) const
 {
-    if (view_) {
-        view_->update();
+    const QRect rect(QPoint(0, 0), pixelRect().size());
+    if (!transparent_) {
+        painter.fillRect(rect, toQColor(backColor_));
     }
+    if (caption_.isEmpty()) {
+        return;
+    }
+    painter.setFont(qfont_);
+    painter.setPen(toQColor(foreColor_));
+    // A label lower than one line of its font (the rule above the total)
+    // shows the middle of the line rather than only its top.
+    const int lineHeight = painter.fontMetrics().height();
+    const QRect area = lineHeight > rect.height() ? rect.adjusted(0, (rect.height() - lineHeight) / 2, 0, 0) : rect;
+    painter.drawText(area, textFlags(), caption_);
 }
 
 void Label::setCaption(const QString& caption)
@@ -127,7 +91,5 @@ void Label::fitToCaption()
 {
     const QFontMetrics metrics(qfont_);
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-    width_ = size.width() * twips::kPerPixel;
-    height_ = size.height() * twips::kPerPixel;
-    applyGeometry();
+    setGeometry(left_, top_, size.width() * twips::kPerPixel, size.height() * twips::kPerPixel);
 }

@@ -7,8 +7,6 @@
 #include <QFont>
 #include <QString>
 
-class LabelWidget;
-
 enum class Alignment { Left, Right, Center };
 
 // A caption on the window or on a panel. Labels wrap words within their
@@ -36,12 +34,13 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
 
-private:
-    friend class LabelWidget;
-    void fitToCaption();
-    void repaint();
+    // How the caption is laid out in the label: alignment and word wrap.
+    int textFlags() const;
+    void paint(QPainter& painter) const override;
 
-    LabelWidget* view_ = nullptr;
+private:
+    void fitToCaption();
+
     QString caption_;
     Colour foreColor_ = colours::kButtonText;
     Colour backColor_ = colours::kMenuText;

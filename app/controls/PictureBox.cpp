@@ -1,96 +1,72 @@
 #include "app/controls/PictureBox.h"
 
-#include <QMouseEvent>
+#include "app/controls/PictureFiles.h"
+
+#include <QPaintDevice>
 #include <QPainter>
-#include <QWidget>
 
-class PictureBoxWidget final : public QWidget {
-public:
-    PictureBoxWidget(PictureBox& box, QWidget* parent) : QWidget(parent), box_(box)
-    {
-        // Every pixel is painted here, so Qt need not clear the area first.
-        setAttribute(Qt::WA_OpaquePaintEvent);
-    }
+namespace {
 
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        const QPixmap& pixels = box_.picture().pixels();
-        const bool covered = box_.stretchPicture() && !pixels.isNull();
-        if (!covered) {
-            painter.fillRect(rect(), toQColor(box_.backColor()));
-        }
-        if (!pixels.isNull()) {
-            painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            if (box_.stretchPicture()) {
-                // A tile covers the whole cell, its edge under the border;
-                // at the size it was decoded for it is copied, not scaled.
-                painter.drawPixmap(rect(), pixels);
-            } else {
-                // Other pictures lie inside the border, as on the designer's boxes.
-                const int edge = box_.border() == PictureBox::Border::FixedSingle ? 1 : 0;
-                painter.drawPixmap(QPoint(edge, edge), pixels);
-            }
-        }
-        if (box_.border() == PictureBox::Border::FixedSingle) {
-            drawSunkenBorder(painter);
-        }
-    }
-
-    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
-    void mouseReleaseEvent(QMouseEvent* event) override
-    {
-        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-            box_.deliverClick();
-        }
-    }
-
-private:
-    // A sunken edge: darker above and left, lighter below and right.
-    void drawSunkenBorder(QPainter& painter) const
-    {
-        const QRect r = rect().adjusted(0, 0, -1, -1);
-        painter.setPen(QColor(48, 48, 48));
-        painter.drawLine(r.topLeft(), r.topRight());
-        painter.drawLine(r.topLeft(), r.bottomLeft());
-        painter.setPen(QColor(140, 140, 140));
-        painter.drawLine(r.bottomLeft(), r.bottomRight());
-        painter.drawLine(r.topRight(), r.bottomRight());
-    }
-
-    PictureBox& box_;
-};
-
-void PictureBox::create(Control& container)
+// A sunken edge one pixel of the design wide: darker above and left,
+// lighter below and right. Filled rather than stroked, so it scales with the
+// window and stays inside the box.
+void drawSunkenBorder(QPainter& painter, QSize size)
 {
-    view_ = new PictureBoxWidget(*this, container.widget());
-    attach(view_, &container);
-    applyGeometry();
+    const QColor dark(48, 48, 48);
+    const QColor light(140, 140, 140);
+    painter.fillRect(QRect(0, 0, size.width(), 1), dark);
+    painter.fillRect(QRect(0, 0, 1, size.height()), dark);
+    painter.fillRect(QRect(0, size.height() - 1, size.width(), 1), light);
+    painter.fillRect(QRect(size.width() - 1, 0, 1, size.height()), light);
+}
+
+// Device pixels to a pixel of the design where the painter draws now.
+double deviceDensity(const QPainter& painter)
+{
+    return painter.transform().m11() * painter.device()->devicePixelRatioF();
+}
+
+}  // namespace
+
+void PictureBox::paint(QPainter& painter) const
+{
+    const QSize size = pixelRect().size();
+    const bool covered = stretch_ && !picture_.isNull();
+    if (!covered) {
+        painter.fillRect(QRect(QPoint(0, 0), size), toQColor(backColor_));
+    }
+    if (!picture_.isNull()) {
+        const QPixmap& pixels = sharpPixels(picture_, deviceDensity(painter));
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        if (stretch_) {
+            // A tile covers the whole cell, its edge under the border.
+            painter.drawPixmap(QRect(QPoint(0, 0), size), pixels);
+        } else {
+            // Other pictures lie inside the border, as on the designer's boxes.
+            const int edge = border_ == Border::FixedSingle ? 1 : 0;
+            painter.drawPixmap(QRectF(QPointF(edge, edge), pixels.deviceIndependentSize()), pixels,
+                               QRectF(pixels.rect()));
+        }
+    }
+    if (border_ == Border::FixedSingle) {
+        drawSunkenBorder(painter, size);
+    }
 }
 
 void PictureBox::setPicture(const Picture& picture)
 {
     picture_ = picture;
-    if (view_) {
-        view_->update();
-    }
+    repaint();
 }
 
 void PictureBox::setBackColor(Colour colour)
 {
     backColor_ = colour;
-    if (view_) {
-        view_->update();
-    }
+    repaint();
 }
 
 void PictureBox::setBorder(Border border)
 {
     border_ = border;
-    if (view_) {
-        view_->update();
-    }
+    repaint();
 }
-
-void PictureBox::setStretchPicture(bool stretch) { stretch_ = stretch; }

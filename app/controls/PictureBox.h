@@ -4,8 +4,6 @@
 #include "app/controls/Control.h"
 #include "app/controls/Picture.h"
 
-class PictureBoxWidget;
-
 // A picture box: a container with a background, an optional border and an
 // optional picture. Cells stretch their tile over the whole box; the other
 // boxes show their picture at its own size from the top left.
@@ -13,7 +11,7 @@ class PictureBox : public Control {
 public:
     enum class Border { None, FixedSingle };
 
-    void create(Control& container);
+    void create(Control& container) { attach(container); }
 
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& picture);
@@ -22,11 +20,12 @@ public:
     void setBackColor(Colour colour);
     Border border() const { return border_; }
     void setBorder(Border border);
-    void setStretchPicture(bool stretch);
+    void setStretchPicture(bool stretch) { stretch_ = stretch; }
     bool stretchPicture() const { return stretch_; }
 
+    void paint(QPainter& painter) const override;
+
 private:
-    PictureBoxWidget* view_ = nullptr;
     Picture picture_;
     Colour backColor_ = colours::kMenuText;
     Border border_ = Border::None;

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImageReader>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -11,20 +12,17 @@ namespace {
 double displayDensity()
 {
     const double density = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    return std::min(density, PictureFiles::kDensity);
+    return std::min(density, kPictureDensity);
 }
 
-}  // namespace
-
-Picture decodePicture(const QString& file)
+// Decoded straight to the size shown at `density`, so a window never holds
+// (or scales, at every paint) more pixels than it draws.
+QPixmap decodeAt(const QString& file, double density)
 {
     QImageReader reader(file);
-    // Decoded straight to the size the screen shows, so an ordinary screen
-    // never holds (or scales, at every paint) the pixels of a fine one.
-    const double density = displayDensity();
     const QSize drawn = reader.size();
-    if (drawn.isValid() && density < PictureFiles::kDensity) {
-        reader.setScaledSize(drawn * (density / PictureFiles::kDensity));
+    if (drawn.isValid() && density < kPictureDensity) {
+        reader.setScaledSize(drawn * (density / kPictureDensity));
     }
     QImage image = reader.read();
     if (image.isNull()) {
@@ -32,7 +30,33 @@ Picture decodePicture(const QString& file)
     }
     QPixmap pixels = QPixmap::fromImage(std::move(image));
     pixels.setDevicePixelRatio(density);
-    return Picture(std::move(pixels), file);
+    return pixels;
+}
+
+}  // namespace
+
+Picture decodePicture(const QString& file) { return Picture(decodeAt(file, displayDensity()), file); }
+
+const QPixmap& sharpPixels(const Picture& picture, double density)
+{
+    // Half steps: a window dragged larger decodes again now and then, not at
+    // every pixel.
+    const double wanted = std::min(std::ceil(density * 2) / 2, kPictureDensity);
+    if (picture.pixels().devicePixelRatio() >= wanted) {
+        return picture.pixels();
+    }
+    static QHash<QString, QPixmap> sharper;
+    QPixmap& pixels = sharper[picture.source()];
+    if (pixels.devicePixelRatio() != wanted || pixels.isNull()) {
+        try {
+            pixels = decodeAt(picture.source(), wanted);
+        } catch (const PictureError&) {
+            // The file was read once already; should it be gone now, the
+            // pixels read then are drawn larger.
+            pixels = picture.pixels();
+        }
+    }
+    return pixels;
 }
 
 Picture PictureFiles::load(const QString& file)

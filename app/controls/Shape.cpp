@@ -1,40 +1,21 @@
 #include "app/controls/Shape.h"
 
 #include <QPainter>
-#include <QWidget>
 
-class ShapeWidget final : public QWidget {
-public:
-    ShapeWidget(Shape& shape, QWidget* parent) : QWidget(parent), shape_(shape)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        const int pen = shape_.borderWidth();
-        painter.setPen(QPen(toQColor(shape_.borderColor()), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-        painter.setBrush(Qt::NoBrush);
-        // The outline lies inside the shape's bounds, as the designer drew it.
-        const QRectF inside = QRectF(rect()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
-        if (shape_.kind() == Shape::Kind::RoundedSquare) {
-            painter.setRenderHint(QPainter::Antialiasing);
-            const qreal radius = inside.width() / 6.0;
-            painter.drawRoundedRect(inside, radius, radius);
-        } else {
-            painter.drawRect(inside);
-        }
-    }
-
-private:
-    Shape& shape_;
-};
-
-void Shape::create(Control& container)
+void Shape::paint(QPainter& painter) const
 {
-    view_ = new ShapeWidget(*this, container.widget());
-    attach(view_, &container);
-    applyGeometry();
+    const int pen = borderWidth_;
+    painter.setPen(QPen(toQColor(borderColor_), pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::NoBrush);
+    // The outline lies inside the shape's bounds, as the designer drew it.
+    const QRectF inside =
+        QRectF(QPointF(0, 0), pixelRect().size()).adjusted(pen / 2.0, pen / 2.0, -pen / 2.0, -pen / 2.0);
+    if (kind_ == Kind::RoundedSquare) {
+        painter.setRenderHint(QPainter::Antialiasing, true);
+        const qreal radius = inside.width() / 6.0;
+        painter.drawRoundedRect(inside, radius, radius);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+    } else {
+        painter.drawRect(inside);
+    }
 }

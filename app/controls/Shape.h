@@ -3,15 +3,13 @@
 #include "app/controls/Colour.h"
 #include "app/controls/Control.h"
 
-class ShapeWidget;
-
 // A square outline drawn on its container; it takes no clicks, they go to
 // whatever lies beneath.
 class Shape : public Control {
 public:
     enum class Kind { Square, RoundedSquare };
 
-    void create(Control& container);
+    void create(Control& container) { attach(container); }
 
     Kind kind() const { return kind_; }
     void setKind(Kind kind) { kind_ = kind; }
@@ -20,8 +18,10 @@ public:
     int borderWidth() const { return borderWidth_; }
     void setBorderWidth(int pixels) { borderWidth_ = pixels; }
 
+    void paint(QPainter& painter) const override;
+    bool takesClicks() const override { return false; }
+
 private:
-    ShapeWidget* view_ = nullptr;
     Kind kind_ = Kind::Square;
     Colour borderColor_ = colours::kButtonText;
     int borderWidth_ = 1;

@@ -1,14 +1,18 @@
 #include "app/controls/TextBox.h"
 
+#include "app/controls/Window.h"
+
 #include <QLineEdit>
 
 void TextBox::create(Control& container)
 {
-    // cppcheck-suppress publicAllocationError ; the container widget owns the box, and create() runs once
-    edit_ = new QLineEdit(container.widget());
-    attach(edit_, &container);
-    applyGeometry();
+    // cppcheck-suppress publicAllocationError ; the window's widget owns the box, and create() runs once
+    edit_ = new QLineEdit;
+    attach(container);
+    window()->adoptWidget(*this);
 }
+
+QWidget* TextBox::nativeWidget() const { return edit_; }
 
 QString TextBox::text() const { return edit_->text(); }
 
@@ -18,7 +22,19 @@ int TextBox::maxLength() const { return edit_->maxLength(); }
 
 void TextBox::setMaxLength(int characters) { edit_->setMaxLength(characters); }
 
-void TextBox::setFont(const Font& font) { edit_->setFont(toQFont(font)); }
+void TextBox::setFont(const Font& font)
+{
+    font_ = font;
+    edit_->setFont(scaledQFont(font_, scale_ > 0 ? scale_ : 1.0));
+}
+
+void TextBox::scaleTo(double scale)
+{
+    if (scale != scale_) {
+        scale_ = scale;
+        edit_->setFont(scaledQFont(font_, scale_));
+    }
+}
 
 void TextBox::setColours(Colour fore, Colour back)
 {

@@ -8,7 +8,8 @@
 
 class QLineEdit;
 
-// The one-line entry box for the player's name.
+// The one-line entry box for the player's name: a real widget, which the
+// window places where the box lies at its present scale.
 class TextBox : public Control {
 public:
     void create(Control& container);
@@ -22,6 +23,11 @@ public:
     // Takes the keyboard, so the player can type at once.
     void setFocus();
 
+    QWidget* nativeWidget() const override;
+    void scaleTo(double scale) override;
+
 private:
     QLineEdit* edit_ = nullptr;
+    Font font_;
+    double scale_ = 0;
 };

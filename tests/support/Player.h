@@ -1,11 +1,12 @@
 #pragma once
 
 #include "support/BoardSetup.h"
+#include "support/ClickControl.h"
 #include "support/StartedWindow.h"
 
 #include <QTest>
 
-// Plays the real window the way a person would: mouse clicks on the widgets,
+// Plays the real window the way a person would: mouse clicks on the window,
 // and the timers' ticks called in place of the seconds going by.
 class Player {
 public:
@@ -14,7 +15,19 @@ public:
     Game& game() { return window_.game(); }
     Form1Controls& ui() { return window_.ui(); }
 
-    void click(const Control& control) { QTest::mouseClick(control.widget(), Qt::LeftButton); }
+    void click(const Control& control) { ::click(*window_.form, control); }
+    // A key pressed on the shown window, taken by whatever has the keyboard
+    // there (the name box, or the window itself), as a player's key is.
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(shownWindow(), key, modifiers);
+    }
+    void type(const QString& text)
+    {
+        for (const QChar character : text) {
+            QTest::keyClick(shownWindow(), character.toLatin1());
+        }
+    }
     void clickCell(int cell) { click(ui().Picture1[cell]); }
 
     // "new game", then the four ticks of the countdown that open the board.
@@ -55,5 +68,17 @@ public:
     }
 
 private:
+    QWindow* shownWindow()
+    {
+        Form1& form = *window_.form;
+        if (!form.isVisible()) {
+            form.show();
+            if (!QTest::qWaitForWindowExposed(&form)) {
+                qFatal("the window did not show");
+            }
+        }
+        return form.windowHandle();
+    }
+
     StartedWindow& window_;
 };

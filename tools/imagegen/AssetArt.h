@@ -12,8 +12,12 @@ class QPainter;
 // the how-to-play panel and the window icon.
 namespace assetart {
 
-constexpr int kBannerWidth = 1852;  // shown at 926 x 145, drawn for doubled displays
+// The banner is drawn in units of half a pixel of the design (it is shown at
+// 926 x 145) and written three times as large, for windows scaled up to three
+// times.
+constexpr int kBannerWidth = 1852;
 constexpr int kBannerHeight = 290;
+constexpr double kBannerFileScale = 1.5;
 // The panels open 128 pixels down the window, over the banner's bottom strip:
 // the drawing keeps above it, so a panel never slices it.
 constexpr int kBannerArtHeight = 256;

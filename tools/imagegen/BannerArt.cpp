@@ -144,9 +144,11 @@ void paintTitle(QPainter& painter, const QRectF& area)
 
 QImage renderBanner()
 {
-    QImage image(kBannerWidth, kBannerHeight, QImage::Format_RGB32);
+    QImage image(qRound(kBannerWidth * kBannerFileScale), qRound(kBannerHeight * kBannerFileScale),
+                 QImage::Format_RGB32);
     image.fill(palette::kWindow);
     QPainter painter(&image);
+    painter.scale(kBannerFileScale, kBannerFileScale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 

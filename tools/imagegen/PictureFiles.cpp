@@ -13,11 +13,12 @@ namespace picturefiles {
 
 namespace {
 
-// Tiles are drawn at twice the 33 pixels of a cell.
-constexpr int kTilePixels = 66;
+// Tiles are drawn at three times the 33 pixels of a cell: sharp on a window
+// scaled up to three times, decoded smaller for a smaller one.
+constexpr int kTilePixels = 99;
 // The how-to-play icons are 32 pixels on screen, except the arrow sample,
-// which is a full cell.
-constexpr int kHowToIconPixels = 64;
+// which is a full cell; drawn three times as large, as the tiles.
+constexpr int kHowToIconPixels = 96;
 
 struct DesignAsset {
     const char* file;

@@ -2,9 +2,8 @@
 
 #include <QPointF>
 
-// Tiles are drawn in a square of 66 units: the game shows a cell as 33
-// logical pixels, so a 66-pixel picture is sharp on a doubled display and
-// halves cleanly on an ordinary one.
+// Tiles are drawn in a square of 66 units, two to a pixel of the design's
+// 33-pixel cell; the picture files hold them at three pixels to one.
 namespace tilegeometry {
 
 constexpr double kTileSize = 66.0;
