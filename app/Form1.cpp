@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Form1Layout.h"
+#include "app/accessibility/AccessibleForm.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -53,6 +54,13 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
 
     buildForm1(ui_, this);
     connectHandlers();
+    installAccessibleForm();
+}
+
+QRect Form1::windowRectOf(const Control& control) const
+{
+    const QWidget* widget = control.widget();
+    return {widget->mapTo(this, QPoint(0, 0)), widget->size()};
 }
 
 void Form1::connectHandlers()

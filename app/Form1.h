@@ -16,7 +16,11 @@ public:
           PreparedDatabaseKey* preparedKey = nullptr);
 
     Form1Controls& controls() { return ui_; }
+    const Form1Controls& controls() const { return ui_; }
     Game& game() { return game_; }
+
+    // Where a control lies, in this window's own pixels.
+    QRect windowRectOf(const Control& control) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -77,6 +77,9 @@ void Label::setCaption(const QString& caption)
         fitToCaption();
     }
     repaint();
+    if (onCaptionChanged) {
+        onCaptionChanged();
+    }
 }
 
 void Label::setForeColor(Colour colour)

@@ -36,6 +36,10 @@ public:
     bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
 
+    // Told after every change of the caption, so a screen reader hears the
+    // counters and messages as they change.
+    std::function<void()> onCaptionChanged;
+
 private:
     friend class LabelWidget;
     void fitToCaption();
