@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Form1Layout.h"
+#include "app/accessibility/AccessibleForm.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -56,6 +57,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
 
     buildForm1(ui_, this);
     connectHandlers();
+    installAccessibleForm();
 }
 
 void Form1::connectHandlers()

@@ -18,6 +18,7 @@ public:
           PreparedDatabaseKey* preparedKey = nullptr);
 
     Form1Controls& controls() { return ui_; }
+    const Form1Controls& controls() const { return ui_; }
     Game& game() { return game_; }
 
     // Where a control lies in this widget at the window's present size.

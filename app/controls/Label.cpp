@@ -41,6 +41,9 @@ void Label::setCaption(const QString& caption)
         fitToCaption();
     }
     repaint();
+    if (onCaptionChanged) {
+        onCaptionChanged();
+    }
 }
 
 void Label::setForeColor(Colour colour)

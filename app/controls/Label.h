@@ -38,6 +38,10 @@ public:
     int textFlags() const;
     void paint(QPainter& painter) const override;
 
+    // Told after every change of the caption, so a screen reader hears the
+    // counters and messages as they change.
+    std::function<void()> onCaptionChanged;
+
 private:
     void fitToCaption();
 

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "app/accessibility/SpokenControls.h"
+
+#include <QAccessibleActionInterface>
+#include <QAccessibleInterface>
+
+class Form1;
+
+// A control of the window as the screen reader sees it. It stands on the
+// game's control, not on a widget, so it holds however the control is drawn.
+class AccessibleControl : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    AccessibleControl(Form1& form, const SpokenControl& spoken) : form_(form), spoken_(spoken) {}
+
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return spoken_.role; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
+
+    QStringList actionNames() const override;
+    void doAction(const QString& actionName) override;
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    Form1& form_;
+    const SpokenControl& spoken_;
+};

@@ -1,0 +1,132 @@
+#include "app/accessibility/AccessibleForm.h"
+
+#include "app/Form1.h"
+#include "app/accessibility/AccessibleControl.h"
+#include "app/accessibility/Coverage.h"
+
+#include <algorithm>
+
+namespace {
+
+QAccessibleInterface* formFactory(const QString&, QObject* object)
+{
+    auto* form = dynamic_cast<Form1*>(object);
+    return form ? new AccessibleForm(*form) : nullptr;
+}
+
+void announceChange(Form1& form, std::size_t index)
+{
+    if (auto* accessible = dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form))) {
+        accessible->announce(index);
+    }
+}
+
+}  // namespace
+
+void installAccessibleForm()
+{
+    static const bool installed = (QAccessible::installFactory(&formFactory), true);
+    Q_UNUSED(installed);
+}
+
+AccessibleForm::AccessibleForm(Form1& form)
+    : QAccessibleWidget(&form, QAccessible::Window), form_(form), spoken_(spokenControls(form)),
+      ids_(spoken_.size(), 0)
+{
+    // The captions are watched only from the moment a reader first asks for
+    // the window: without one, the counters' several changes a second cost
+    // nothing more than before.
+    for (std::size_t index = 0; index < spoken_.size(); ++index) {
+        for (Label* label : spoken_[index].speaksFrom) {
+            label->onCaptionChanged = [&form, index] { announceChange(form, index); };
+        }
+    }
+}
+
+// Runs when the window is gone, with its controls: only Qt's records of the
+// children are touched.
+AccessibleForm::~AccessibleForm()
+{
+    for (const QAccessible::Id id : ids_) {
+        if (id != 0) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
+}
+
+std::vector<std::size_t> AccessibleForm::inView() const
+{
+    std::vector<std::size_t> shown;
+    for (std::size_t index = 0; index < spoken_.size(); ++index) {
+        if (isInView(form_, *spoken_[index].control)) {
+            shown.push_back(index);
+        }
+    }
+    return shown;
+}
+
+QAccessibleInterface* AccessibleForm::interfaceOf(std::size_t index) const
+{
+    QAccessible::Id& id = ids_[index];
+    if (id == 0) {
+        id = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken_[index]));
+    }
+    return QAccessible::accessibleInterface(id);
+}
+
+int AccessibleForm::childCount() const { return int(inView().size()); }
+
+QAccessibleInterface* AccessibleForm::child(int index) const
+{
+    const std::vector<std::size_t> shown = inView();
+    return index >= 0 && std::size_t(index) < shown.size() ? interfaceOf(shown[std::size_t(index)]) : nullptr;
+}
+
+int AccessibleForm::indexOfChild(const QAccessibleInterface* child) const
+{
+    const std::vector<std::size_t> shown = inView();
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        if (ids_[shown[i]] != 0 && QAccessible::accessibleInterface(ids_[shown[i]]) == child) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+QAccessibleInterface* AccessibleForm::childAt(int x, int y) const
+{
+    const std::vector<std::size_t> shown = inView();
+    for (const std::size_t index : shown) {
+        QAccessibleInterface* candidate = interfaceOf(index);
+        if (candidate->rect().contains(x, y)) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+QAccessibleInterface* AccessibleForm::focusChild() const
+{
+    for (const std::size_t index : inView()) {
+        const QWidget* widget = spoken_[index].control->nativeWidget();
+        if (widget && widget->hasFocus()) {
+            return interfaceOf(index);
+        }
+    }
+    return nullptr;
+}
+
+void AccessibleForm::announce(std::size_t index)
+{
+    const SpokenControl& spoken = spoken_[index];
+    if (!isInView(form_, *spoken.control)) {
+        return;
+    }
+    QAccessibleInterface* changed = interfaceOf(index);
+    QAccessibleEvent nameChanged(changed, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&nameChanged);
+    if (spoken.value) {
+        QAccessibleValueChangeEvent valueChanged(changed, spoken.value());
+        QAccessible::updateAccessibility(&valueChanged);
+    }
+}

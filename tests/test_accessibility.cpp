@@ -1,0 +1,337 @@
+// What a screen reader hears of the real window: the controls in view with
+// their names, roles and values, and the changes it is told of.
+#include "support/Player.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+namespace {
+
+struct Heard {
+    QAccessible::Event type;
+    QString name;
+    QString value;
+};
+QList<Heard> heard;
+
+void listen(QAccessibleEvent* event)
+{
+    QAccessibleInterface* iface = event->accessibleInterface();
+    if (!iface || event->object()) {
+        return;  // the widgets' own events, which the game's tree does not offer
+    }
+    const QString value = event->type() == QAccessible::ValueChanged
+                              ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
+                              : QString();
+    heard.append({event->type(), iface->text(QAccessible::Name), value});
+}
+
+// Qt hands announcements on only while a reader is active.
+void startListening()
+{
+    QAccessible::installUpdateHandler(&listen);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+QString nameOf(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
+
+QString cellPlace(int cell)
+{
+    return QStringLiteral("row %1, column %2").arg(board::rowOf(cell) + 1).arg(board::columnOf(cell) + 1);
+}
+
+}  // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private:
+    QAccessibleInterface* tree() { return QAccessible::queryAccessibleInterface(window->form.get()); }
+
+    QStringList childNames()
+    {
+        QStringList names;
+        QAccessibleInterface* form = tree();
+        for (int i = 0; i < form->childCount(); ++i) {
+            names << nameOf(form->child(i));
+        }
+        return names;
+    }
+
+    // The one child whose name begins with `start`.
+    QAccessibleInterface* childNamed(const QString& start)
+    {
+        QAccessibleInterface* found = nullptr;
+        QAccessibleInterface* form = tree();
+        for (int i = 0; i < form->childCount(); ++i) {
+            QAccessibleInterface* child = form->child(i);
+            if (nameOf(child).startsWith(start)) {
+                if (found) {
+                    qWarning() << "two children begin with" << start;
+                    return nullptr;
+                }
+                found = child;
+            }
+        }
+        return found;
+    }
+    // A cell's place ends at the comma before "player" or "target", or at the colon.
+    QAccessibleInterface* cellChild(int cell)
+    {
+        QAccessibleInterface* iface = childNamed(cellPlace(cell) + QLatin1Char(','));
+        return iface ? iface : childNamed(cellPlace(cell) + QLatin1Char(':'));
+    }
+    QString cellName(int cell)
+    {
+        QAccessibleInterface* iface = cellChild(cell);
+        return iface ? nameOf(iface) : QString();
+    }
+
+    // The player on cell 0 with a tile that steps one cell down, onto `below`.
+    void stepDownOnto(const CellValue& below, int first = 1, int second = 1)
+    {
+        player->startNewGame();
+        player->plant(0, "1b", 1);
+        player->plant(board::kColumns, below, first, second);
+        player->replan();
+    }
+
+private slots:
+    void init()
+    {
+        window = std::make_unique<StartedWindow>();
+        QVERIFY(!window->failure);
+        player = std::make_unique<Player>(*window);
+        heard.clear();
+    }
+    void cleanup()
+    {
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+        player.reset();
+        window.reset();
+    }
+
+    // At start-up the menu is all there is: five buttons, and none of the
+    // hidden or covered controls beneath.
+    void theMenuOffersItsFiveItemsAlone()
+    {
+        QCOMPARE(tree()->role(), QAccessible::Window);
+        QCOMPARE(nameOf(tree()), QStringLiteral("QUORBIT"));
+        QCOMPARE(childNames(), (QStringList{"new game", "hi-scores", "how to play", "credits", "exit"}));
+        QAccessibleInterface* item = childNamed(QStringLiteral("how to play"));
+        QCOMPARE(item->role(), QAccessible::Button);
+        QCOMPARE(item->parent(), tree());
+        QCOMPARE(tree()->indexOfChild(item), 2);
+        QCOMPARE(tree()->childAt(item->rect().center().x(), item->rect().center().y()), item);
+
+        item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(player->ui().Picture8.visible());
+        QVERIFY(!childNamed(QStringLiteral("new game")));
+    }
+
+    void whatIsInView_data()
+    {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        QTest::newRow("hi-scores") << "hi-scores" << QStringList{"reset", "close", "hi-scores"}
+                                   << QStringList{"new game", "exit", "save name", "time bonus"};
+        QTest::newRow("credits") << "credits" << QStringList{"close", "    designed and created  by"}
+                                 << QStringList{"credits", "reset"};
+        QTest::newRow("a level") << "new game" << QStringList{"time bonus, 10000", "quit game", "LEVEL 1", "row 1, column 1, player"}
+                                 << QStringList{"new game", "reset", "close", "NEXT LEVEL"};
+    }
+    void whatIsInView()
+    {
+        QFETCH(QString, opened);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        childNamed(opened)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        player->runCountdown();
+        for (const QString& name : present) {
+            QVERIFY2(childNamed(name), qPrintable(name));
+        }
+        for (const QString& name : absent) {
+            QVERIFY2(!childNamed(name), qPrintable(name));
+        }
+    }
+
+    // The name entry covers the hi-score panel's X and reset.
+    void theNameEntryCoversThePanelsButtons()
+    {
+        stepDownOnto("4bh");
+        player->clickCell(board::kColumns);
+        for (int tick = 0; tick < 5; ++tick) {
+            player->game().Timer5_Timer();
+        }
+        QVERIFY(player->ui().Picture6.visible());
+        QVERIFY(childNamed(QStringLiteral("save name")));
+        QAccessibleInterface* entry = childNamed(QStringLiteral("please insert your name"));
+        QVERIFY(entry);
+        QCOMPARE(entry->role(), QAccessible::EditableText);
+        QVERIFY(!childNamed(QStringLiteral("reset")));
+        QVERIFY(!childNamed(QStringLiteral("close")));
+    }
+
+    void countersSayTheirValues_data()
+    {
+        QTest::addColumn<QString>("counter");
+        QTest::addColumn<int>("timeBonusTicks");
+        QTest::addColumn<int>("turns");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("time bonus at the start") << "time bonus" << 0 << 0 << 10000;
+        QTest::newRow("time bonus after 3 ticks") << "time bonus" << 3 << 0 << 10000 - 3 * 10;
+        QTest::newRow("clicks after 2 turns") << "clicks" << 0 << 2 << 3000 - 2 * 10;
+        QTest::newRow("total after both") << "total" << 3 << 2 << (10000 - 3 * 10) + (3000 - 2 * 10);
+    }
+    void countersSayTheirValues()
+    {
+        QFETCH(QString, counter);
+        QFETCH(int, timeBonusTicks);
+        QFETCH(int, turns);
+        QFETCH(int, expected);
+        player->startNewGame();
+        for (int tick = 0; tick < timeBonusTicks; ++tick) {
+            player->game().Timer2_Timer();
+        }
+        for (int turn = 0; turn < turns; ++turn) {
+            player->clickCell(player->game().playerCell);
+        }
+        QAccessibleInterface* iface = childNamed(counter + QStringLiteral(", "));
+        QVERIFY(iface);
+        QCOMPARE(nameOf(iface), QStringLiteral("%1, %2").arg(counter).arg(expected));
+        QCOMPARE(iface->text(QAccessible::Value), QString::number(expected));
+    }
+
+    void cellsSayWhatTheyHold_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<bool>("used");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("1") << "1" << 3 << 5 << false << "arrow 3 up";
+        QTest::newRow("1a") << "1a" << 2 << 5 << false << "arrow 2 left";
+        QTest::newRow("1b") << "1b" << 4 << 5 << false << "arrow 4 down";
+        QTest::newRow("1c") << "1c" << 5 << 1 << false << "arrow 5 right";
+        QTest::newRow("2") << "2" << 4 << 1 << false << "arrow 4 right then 1 up";
+        QTest::newRow("2b") << "2b" << 1 << 2 << false << "arrow 1 left then 2 down";
+        QTest::newRow("3a") << "3a" << 3 << 2 << false << "arrow 3 right then 2 down";
+        QTest::newRow("3c") << "3c" << 5 << 4 << false << "arrow 5 left then 4 up";
+        QTest::newRow("black hole") << "4bh" << 1 << 1 << false << "black hole";
+        QTest::newRow("door") << "door" << 0 << 0 << false << "door";
+        QTest::newRow("used box") << "2a" << 1 << 1 << true << "used box";
+    }
+    void cellsSayWhatTheyHold()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(bool, used);
+        QFETCH(QString, expected);
+        player->startNewGame();
+        const int cell = board::cellAt(3, 4);
+        player->plant(cell, code, first, second);
+        player->game().cellCodes(cell, CellCodes::kUsedMark) = used ? 1 : 0;
+        QCOMPARE(cellName(cell), cellPlace(cell) + QStringLiteral(": ") + expected);
+    }
+
+    void playerAndTargetBeforeAndAfterAMove()
+    {
+        const int below = board::kColumns;
+        const int door = below + 2;
+        stepDownOnto("1c", 2);
+        player->plant(door, "door");
+        QCOMPARE(cellName(0), cellPlace(0) + QStringLiteral(", player: arrow 1 down"));
+        QCOMPARE(cellName(below), cellPlace(below) + QStringLiteral(", target: arrow 2 right"));
+        QAccessibleInterface* target = cellChild(below);
+        QCOMPARE(target->text(QAccessible::Value), QStringLiteral("arrow 2 right"));
+        QCOMPARE(target->role(), QAccessible::Button);
+
+        target->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(cellName(0), cellPlace(0) + QStringLiteral(": used box"));
+        QCOMPARE(cellName(below), cellPlace(below) + QStringLiteral(", player: arrow 2 right"));
+        QCOMPARE(cellName(door), cellPlace(door) + QStringLiteral(", target: door"));
+        QVERIFY(childNamed(QStringLiteral("*door")));
+        QCOMPARE(nameOf(childNamed(QStringLiteral("points, "))), QStringLiteral("points, %1").arg(1 * 10));
+    }
+
+    // Cells under the result panel are covered while it shows the countdown.
+    void theCountdownCoversTheMiddleOfTheBoard()
+    {
+        player->click(player->ui().Label22);
+        const int middle = board::cellAt(4, 10);
+        QVERIFY(cellName(middle).isEmpty());
+        QVERIFY(!cellName(0).isEmpty());
+        QCOMPARE(nameOf(childNamed(QStringLiteral("3"))), QStringLiteral("3"));
+        player->runCountdown();
+        QVERIFY(!cellName(middle).isEmpty());
+    }
+
+    void theResultPanelAfterALostGame()
+    {
+        stepDownOnto("4bh");
+        player->clickCell(board::kColumns);
+        // The losing click costs its 10 clicks; nothing else has moved.
+        const int total = 10000 + (3000 - 10);
+        QVERIFY(childNamed(QStringLiteral("NEW HI-SCORE")));
+        QCOMPARE(nameOf(childNamed(QStringLiteral("NEW HI-SCORE"))), QStringLiteral("NEW HI-SCORE, %1").arg(total));
+    }
+
+    void changesAreAnnounced_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("time bonus") << "tick" << QStringLiteral("time bonus, %1").arg(10000 - 10)
+                                    << QString::number(10000 - 10);
+        QTest::newRow("move message") << "aim at a black hole" << "*black hole" << "";
+        QTest::newRow("result") << "lose" << QStringLiteral("NEW HI-SCORE, %1").arg(10000 + 3000 - 10) << "";
+    }
+    void changesAreAnnounced()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        stepDownOnto("1c");
+        startListening();
+        tree();
+        if (change == QLatin1String("tick")) {
+            player->game().Timer2_Timer();
+        } else {
+            player->plant(board::kColumns, "4bh");
+            player->replan();
+            if (change == QLatin1String("lose")) {
+                player->clickCell(board::kColumns);
+            }
+        }
+        const bool named = std::any_of(heard.begin(), heard.end(), [&](const Heard& h) {
+            return h.type == QAccessible::NameChanged && h.name == name;
+        });
+        QVERIFY2(named, qPrintable(name));
+        const bool valued = std::any_of(heard.begin(), heard.end(), [&](const Heard& h) {
+            return h.type == QAccessible::ValueChanged && h.name == name && h.value == value;
+        });
+        QCOMPARE(valued, !value.isEmpty());
+    }
+
+    // A counter that changes under the menu says nothing.
+    void coveredControlsStayQuiet()
+    {
+        startListening();
+        tree();
+        player->game().Timer2_Timer();
+        QVERIFY(heard.isEmpty());
+    }
+
+private:
+    std::unique_ptr<StartedWindow> window;
+    std::unique_ptr<Player> player;
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"
