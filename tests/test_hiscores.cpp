@@ -364,11 +364,12 @@ private slots:
         apply(sabotage);
         ui.Picture4.setVisible(false);
         ui.Label5.setCaption(QStringLiteral("START"));  // as play leaves the result line
-        auto secondsGoBy = [&](int seconds) {
-            for (int second = 0; second < seconds && ui.Timer5.enabled(); ++second)
+        // The window owns both the timer and the game, and outlives the box's hook.
+        auto secondsGoBy = [&timer = ui.Timer5, &game](int seconds) {
+            for (int second = 0; second < seconds && timer.enabled(); ++second)
                 game.Timer5_Timer();
         };
-        window->boxes.whileWaiting = [&] { secondsGoBy(secondsUnderTheBox); };
+        window->boxes.whileWaiting = [secondsGoBy, secondsUnderTheBox] { secondsGoBy(secondsUnderTheBox); };
 
         game.RunLosingSequence();
         secondsGoBy(std::max(0, kGameOverPause - secondsUnderTheBox));
