@@ -359,18 +359,13 @@ private slots:
         QFETCH(bool, rowsSurvive);
         QFETCH(int, secondsUnderTheBox);
         Form1Controls& ui = window->ui();
-        Game& game = window->game();
         addThreeRows();
         apply(sabotage);
         ui.Picture4.setVisible(false);
         ui.Label5.setCaption(QStringLiteral("START"));  // as play leaves the result line
-        auto secondsGoBy = [&](int seconds) {
-            for (int second = 0; second < seconds && ui.Timer5.enabled(); ++second)
-                game.Timer5_Timer();
-        };
-        window->boxes.whileWaiting = [&] { secondsGoBy(secondsUnderTheBox); };
+        window->boxes.whileWaiting = [this, secondsUnderTheBox] { secondsGoBy(secondsUnderTheBox); };
 
-        game.RunLosingSequence();
+        window->game().RunLosingSequence();
         secondsGoBy(std::max(0, kGameOverPause - secondsUnderTheBox));
 
         expectOneReadFailure();
@@ -482,6 +477,14 @@ private:
             window->game().cn.execute(QStringLiteral("PRAGMA query_only = OFF"));
         if (sabotage == Sabotage::Locked)
             other.close();
+    }
+
+    // The pause after a lost game running on: Timer5 ticks once a second
+    // until it stops itself.
+    void secondsGoBy(int seconds)
+    {
+        for (int second = 0; second < seconds && window->ui().Timer5.enabled(); ++second)
+            window->game().Timer5_Timer();
     }
 
     void expectOneReadFailure()
