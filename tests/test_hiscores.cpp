@@ -339,19 +339,12 @@ private slots:
         QTest::addColumn<Sabotage>("sabotage");
         QTest::addColumn<bool>("rowsSurvive");
         QTest::addColumn<int>("secondsUnderTheBox");
-        const QList<int> waits{0, kGameOverPause - 1, kGameOverPause, 12};
-        const struct {
-            const char* name;
-            Sabotage sabotage;
-            bool rowsSurvive;
-        } causes[] = {{"locked", Sabotage::Locked, true},
-                      {"table dropped", Sabotage::TableDropped, false},
-                      {"overwritten", Sabotage::Overwritten, false}};
-        for (const auto& cause : causes) {
-            for (int seconds : waits)
-                QTest::addRow("%s, answered after %d s", cause.name, seconds)
-                    << cause.sabotage << cause.rowsSurvive << seconds;
-        }
+        QTest::newRow("locked, answered at once") << Sabotage::Locked << true << 0;
+        QTest::newRow("locked, answered in the last second") << Sabotage::Locked << true << kGameOverPause - 1;
+        QTest::newRow("locked, answered as the pause ends") << Sabotage::Locked << true << kGameOverPause;
+        QTest::newRow("locked, answered long after") << Sabotage::Locked << true << 12;
+        QTest::newRow("table dropped, answered long after") << Sabotage::TableDropped << false << 12;
+        QTest::newRow("overwritten, answered long after") << Sabotage::Overwritten << false << 12;
     }
     void aLostGameEndsOnTheMenuHoweverLateTheBoxIsAnswered()
     {
