@@ -409,9 +409,9 @@ private slots:
             p.click(ui.Command2);
         }
         const int clicks = p.game().clickScore;
-        window->boxes.whileWaiting = [&] {
-            for (int second = 0; second < secondsUnderTheQuestion && ui.Timer4.enabled(); ++second)
-                p.game().Timer4_Timer();
+        window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
+            for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second)
+                player->game().Timer4_Timer();
         };
         window->boxes.answerNext(answer);
 
