@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
-#include "storage/FileError.h"
+#include "common/FileError.h"
 
 #include <cstdio>
 

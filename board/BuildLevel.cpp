@@ -1,8 +1,8 @@
 #include "app/Game.h"
 
 #include "board/TileCodes.h"
-#include "storage/RandomSource.h"
-#include "storage/Rounding.h"
+#include "common/RandomSource.h"
+#include "common/Rounding.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 #include "app/Game.h"
 
+#include "common/Rounding.h"
 #include "scoring/Captions.h"
-#include "storage/Rounding.h"
 
 namespace {
 constexpr std::int32_t kDoorPoints = 10000;
