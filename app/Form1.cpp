@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Form1Layout.h"
+#include "common/GameWords.h"
 
 #include <QIcon>
 #include <QPainter>
@@ -48,7 +49,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
                            Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       game_(ui_, files, random, boxes, preparedKey)
 {
-    setWindowTitle(QStringLiteral("QUORBIT"));
+    setWindowTitle(words::kTitle);
     setWindowIcon(gameIcon());
 
     buildForm1(ui_, this);

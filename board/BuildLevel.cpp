@@ -129,7 +129,7 @@ void Game::BuildLevel()
 
     ResolveMoves();
 
-    ui.Label5.setForeColor(RGB(192, 0, 0));
+    ui.Label5.setForeColor(colours::kDarkRed);
     ui.Label5.setCaption(QStringLiteral("3"));
     ui.Label17.setCaption(QString());
     ui.Picture3.setVisible(true);

@@ -21,11 +21,11 @@ struct TargetWarning {
 // that applies wins, so a used black hole still warns of the black hole.
 const TargetWarning kTargetWarnings[] = {
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kBlackHole; }, "*black hole",
-     RGB(255, 0, 0)},
+     colours::kRed},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kUsedMark) == 1; }, "*box already used",
-     RGB(255, 0, 0)},
+     colours::kRed},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kDoor; }, "*door",
-     RGB(0, 192, 0)},
+     colours::kGreen},
 };
 
 }  // namespace
@@ -70,7 +70,7 @@ void Game::ResolveMoves()
         ui.Timer1.setEnabled(true);
     } else {
         ui.Label4.setCaption(QStringLiteral("*outside the playing field"));
-        ui.Label4.setForeColor(RGB(255, 0, 0));
+        ui.Label4.setForeColor(colours::kRed);
         targetCell = -1;
         ui.Shape2[trailCount].setVisible(false);
         ui.Timer1.setEnabled(false);

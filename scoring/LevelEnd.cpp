@@ -1,12 +1,13 @@
 #include "app/Game.h"
 
+#include "common/GameWords.h"
 #include "common/Rounding.h"
 #include "scoring/Captions.h"
 
 namespace {
 constexpr std::int32_t kDoorPoints = 10000;
-const Colour kWonColour = RGB(0, 192, 0);
-const Colour kLostColour = RGB(192, 0, 0);
+constexpr Colour kWonColour = colours::kGreen;
+constexpr Colour kLostColour = colours::kDarkRed;
 }  // namespace
 
 void Game::DisableAllCells()
@@ -22,7 +23,7 @@ void Game::RunLevelWonSequence()
     // The squares timer keeps the total fresh while NEXT LEVEL waits.
     ui.Timer2.setEnabled(false);
     ui.Timer3.setEnabled(false);
-    ui.Label5.setCaption(QStringLiteral("YOU WON"));
+    ui.Label5.setCaption(words::kYouWon);
     doorScore += kDoorPoints;
     ui.Labeldoor.setCaption(captions::fromNumber(doorScore));
     ShowTotalScore();
@@ -72,8 +73,8 @@ void Game::Label27_Click()
     // The bonuses stand still while the player makes up their mind.
     ui.Timer2.setEnabled(false);
     ui.Timer3.setEnabled(false);
-    const auto answer = boxes.show(QStringLiteral("Are you sure you want to quit?"), MessageBoxes::Buttons::YesNo,
-                                   QStringLiteral("QUORBIT"));
+    const auto answer =
+        boxes.show(QStringLiteral("Are you sure you want to quit?"), MessageBoxes::Buttons::YesNo, words::kTitle);
     if (answer != MessageBoxes::Answer::Yes) {
         ui.Timer2.setEnabled(true);
         ui.Timer3.setEnabled(true);

@@ -1,10 +1,9 @@
 #include "app/Game.h"
 
+#include "common/GameWords.h"
+
 namespace {
 constexpr std::int16_t kGameOverPause = 5;  // ticks of a second
-const QString kStart = QStringLiteral("START");
-const QString kGameOver = QStringLiteral("GAME OVER");
-const QString kNewHiScore = QStringLiteral("NEW HI-SCORE");
 }  // namespace
 
 void Game::Timer1_Timer()
@@ -21,7 +20,7 @@ void Game::Timer3_Timer() { StepFastClick(); }
 void Game::Timer4_Timer()
 {
     const QString shown = ui.Label5.caption();
-    if (shown == kStart) {
+    if (shown == words::kStart) {
         ui.Label27.setVisible(true);
         ui.Picture3.setVisible(false);
         ui.Timer4.setEnabled(false);
@@ -31,7 +30,7 @@ void Game::Timer4_Timer()
         ui.Timer2.setEnabled(true);
         ui.Timer3.setEnabled(true);
     } else if (shown == QLatin1String("1")) {
-        ui.Label5.setCaption(kStart);
+        ui.Label5.setCaption(words::kStart);
     } else {
         ui.Label5.setCaption(QString::number(std::int16_t(shown.toShort() - 1)));
     }
@@ -48,11 +47,11 @@ void Game::Timer5_Timer()
     for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
         ui.Picture1[cellIndex].setVisible(false);
     }
-    if (ui.Label5.caption() == kGameOver) {
+    if (ui.Label5.caption() == words::kGameOver) {
         ui.Picture3.setVisible(false);
         ui.Picture4.setVisible(true);
         ui.Timer5.setEnabled(false);
-    } else if (ui.Label5.caption() == kNewHiScore) {
+    } else if (ui.Label5.caption() == words::kNewHiScore) {
         ui.Label32.setCaption(QString());
         ui.Label33.setCaption(QString());
         ui.Label34.setCaption(QString());

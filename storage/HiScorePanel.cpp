@@ -2,6 +2,7 @@
 // the result line a final score earns.
 #include "app/Game.h"
 #include "app/MessageBoxes.h"
+#include "common/GameWords.h"
 #include "scoring/Captions.h"
 #include "storage/HiScoreFailure.h"
 #include "storage/HiScoreQuery.h"
@@ -10,10 +11,8 @@
 
 namespace {
 
-const QString kTitle = QStringLiteral("QUORBIT");
-
-constexpr Colour kNewHiScoreColour = 0xC000;
-constexpr Colour kGameOverColour = 0xC0;
+constexpr Colour kNewHiScoreColour = colours::kGreen;
+constexpr Colour kGameOverColour = colours::kDarkRed;
 
 // The list columns of the panel, each filled from the query column of the
 // same position.
@@ -26,7 +25,7 @@ static_assert(std::size(kListColumns) == hiscores::kColumnsRead);
 
 void showNewHiScore(Form1Controls& ui)
 {
-    ui.Label5.setCaption(QStringLiteral("NEW HI-SCORE"));
+    ui.Label5.setCaption(words::kNewHiScore);
     ui.Label27.setVisible(false);
     ui.Label5.setForeColor(kNewHiScoreColour);
     ui.Label17.setForeColor(kNewHiScoreColour);
@@ -37,7 +36,7 @@ void showGameOver(Form1Controls& ui)
     ui.Label27.setEnabled(false);
     ui.Label17.setForeColor(kGameOverColour);
     ui.Label5.setForeColor(kGameOverColour);
-    ui.Label5.setCaption(QStringLiteral("GAME OVER"));
+    ui.Label5.setCaption(words::kGameOver);
 }
 
 void reportUnreadable(MessageBoxes& boxes, const DatabaseError& error)
@@ -49,7 +48,7 @@ void reportUnreadable(MessageBoxes& boxes, const DatabaseError& error)
 
 void reportHiScoreFailure(MessageBoxes& boxes, const QString& whatFailed, const DatabaseError& error)
 {
-    boxes.show(whatFailed + QStringLiteral(":\n") + error.message(), MessageBoxes::Buttons::Ok, kTitle,
+    boxes.show(whatFailed + QStringLiteral(":\n") + error.message(), MessageBoxes::Buttons::Ok, words::kTitle,
                MessageBoxes::Icon::Critical);
 }
 

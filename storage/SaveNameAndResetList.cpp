@@ -2,18 +2,15 @@
 // final score, and emptying the list.
 #include "app/Game.h"
 #include "app/MessageBoxes.h"
+#include "common/GameWords.h"
 #include "scoring/Captions.h"
 #include "storage/HiScoreFailure.h"
 #include "storage/HiScoreQuery.h"
 
-namespace {
-const QString kTitle = QStringLiteral("QUORBIT");
-}  // namespace
-
 void Game::Label37_Click()
 {
     if (ui.Text1.text().isEmpty()) {
-        boxes.show(QStringLiteral("*insert a name"), MessageBoxes::Buttons::Ok, kTitle);
+        boxes.show(QStringLiteral("*insert a name"), MessageBoxes::Buttons::Ok, words::kTitle);
         return;
     }
 
@@ -36,7 +33,7 @@ void Game::Label37_Click()
 void Game::Label48_Click()
 {
     const MessageBoxes::Answer answer = boxes.show(QStringLiteral("Are you sure you want to reset the hi-scores?"),
-                                                   MessageBoxes::Buttons::YesNo, kTitle);
+                                                   MessageBoxes::Buttons::YesNo, words::kTitle);
     if (answer != MessageBoxes::Answer::Yes) {
         return;
     }
