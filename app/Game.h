@@ -60,6 +60,9 @@ public:
     void RunLosingSequence();
     void ShowFinalLoss();
     void DisableAllCells();
+    void EnableAllCells();
+    void HideAllCells();
+    void ShowAllCells();
 
     // The timers' ticks.
     void Timer1_Timer();  // blinks the target frame

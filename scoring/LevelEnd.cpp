@@ -10,13 +10,6 @@ constexpr Colour kWonColour = colours::kGreen;
 constexpr Colour kLostColour = colours::kDarkRed;
 }  // namespace
 
-void Game::DisableAllCells()
-{
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setEnabled(false);
-    }
-}
-
 void Game::RunLevelWonSequence()
 {
     DisableAllCells();

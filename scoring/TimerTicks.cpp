@@ -24,9 +24,7 @@ void Game::Timer4_Timer()
         ui.Label27.setVisible(true);
         ui.Picture3.setVisible(false);
         ui.Timer4.setEnabled(false);
-        for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-            ui.Picture1[cellIndex].setEnabled(true);
-        }
+        EnableAllCells();
         ui.Timer2.setEnabled(true);
         ui.Timer3.setEnabled(true);
     } else if (shown == QLatin1String("1")) {
@@ -44,9 +42,7 @@ void Game::Timer5_Timer()
     if (gameOverTicks != kGameOverPause) {
         return;
     }
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setVisible(false);
-    }
+    HideAllCells();
     if (ui.Label5.caption() == words::kGameOver) {
         ui.Picture3.setVisible(false);
         ui.Picture4.setVisible(true);
