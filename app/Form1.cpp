@@ -2,6 +2,7 @@
 
 #include "app/Form1Layout.h"
 #include "app/accessibility/AccessibleForm.h"
+#include "common/GameWords.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -52,7 +53,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     // drawn for: a window that does not fit the screen cuts the game off.
     : QWidget(nullptr, Qt::Window), game_(ui_, files, random, boxes, preparedKey)
 {
-    setWindowTitle(QStringLiteral("QUORBIT"));
+    setWindowTitle(words::kTitle);
     setWindowIcon(gameIcon());
 
     buildForm1(ui_, this);

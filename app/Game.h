@@ -15,8 +15,9 @@ class RandomSource;
 
 // The game behind the window: its state record, its event handlers and its
 // procedures. Handlers and procedures keep the names the game's design gives
-// them; each area of the game defines its own in its folder (board/, rules/,
-// scoring/, storage/, app/).
+// them. Each heading below names the file that defines what follows it;
+// event handlers (what a click or a tick calls) come first, the procedures
+// they share after them.
 class Game : public GameState {
 public:
     // A key prepared in advance for files.databaseFile lets start-up open it without deriving
@@ -24,11 +25,14 @@ public:
     Game(Form1Controls& ui, GameFiles files, RandomSource& random, MessageBoxes& boxes,
          PreparedDatabaseKey* preparedKey = nullptr);
 
-    // Start-up and exit.
-    void Form_Load();
-    void Label26_Click();
+    // ---- Event handlers ----
 
-    // Menu and information panels.
+    // app/FormLoad.cpp: start-up.
+    void Form_Load();
+    // app/ExitGame.cpp
+    void Label26_Click();  // EXIT on the menu
+
+    // app/Menu.cpp: the menu and its information panels.
     void Label22_Click();  // new game
     void Label23_Click();  // hi-scores
     void Label24_Click();  // how to play
@@ -37,63 +41,79 @@ public:
     void Label38_Click();  // closes the credits
     void Label45_Click();  // closes how to play
 
-    // The hi-score list.
-    void ShowHiScores();
-    void CheckHiScore();
+    // storage/SaveNameAndResetList.cpp
     void Label37_Click();  // saves the name
     void Label48_Click();  // resets the list
 
-    // Clicks on a cell, its first and its second number.
+    // rules/TurnHandling.cpp: clicks on a cell, its first and its second number.
     void Picture1_Click(std::int16_t index);
     void Label1_Click(std::int16_t index);
     void Label2_Click(std::int16_t index);
 
-    // Level end, next level and the quit.
+    // scoring/NextLevel.cpp
     void Command2_Click();  // NEXT LEVEL
-    void Label27_Click();   // quits the running game
+    // scoring/QuitGame.cpp
+    void Label27_Click();  // quits the running game
 
-    // What a click on a cell does, from any of its three controls.
-    enum class ClickedOn { Picture, NumberLabel };
-    void HandleCellClick(std::int16_t index, ClickedOn clicked);
-    void MakeMove(std::int16_t index);
-    void RunLevelWonSequence();
-    void RunLosingSequence();
-    void ShowFinalLoss();
-    void DisableAllCells();
-
-    // The timers' ticks.
+    // scoring/TargetBlink.cpp
     void Timer1_Timer();  // blinks the target frame
+    // scoring/CounterTicks.cpp
     void Timer2_Timer();  // time bonus
     void Timer3_Timer();  // fast click
-    void Timer4_Timer();  // the countdown that opens a level
-    void Timer5_Timer();  // the pause after a lost game
     void Timer7_Timer();  // squares and total
+    // scoring/Countdown.cpp
+    void Timer4_Timer();  // the countdown that opens a level
+    // scoring/GameOverPause.cpp
+    void Timer5_Timer();  // the pause after a lost game
 
-    // The database connection, the current record set, the file they use and
-    // the last statement sent.
-    Connection cn;
-    RecordSet rs;
-    QString accedi_database;
-    QString sqlText;
+    // ---- Procedures ----
 
-    // Lays out the two number labels of cell cellIndex for the code in
-    // currentCode.
-    void PlaceCellLabels();
+    // app/Game.cpp: the tile pictures.
+    const GameFiles& files() const { return files_; }
+    // The picture file `name` of the pictures folder.
+    Picture LoadTilePicture(const QString& name);
+    // Reads every picture a level can need, so a missing file is reported at
+    // start-up and not in the middle of a game.
+    void CheckTilePictures();
 
+    // board/BuildLevel.cpp
     // Deals the level levelNumber: door, tiles, counters, the first move, and
     // the countdown that opens the board.
     void BuildLevel();
     // The share of cells, in percent, dealt from the level's wider range.
     int HardChance() const;
+
+    // board/AllCells.cpp: every cell at once.
+    void DisableAllCells();
+    void EnableAllCells();
+    void HideAllCells();
+    void ShowAllCells();
+
+    // board/PlaceCellLabels.cpp
+    // Lays out the two number labels of cell cellIndex for the code in
+    // currentCode.
+    void PlaceCellLabels();
+
+    // board/RotateCurrentTile.cpp
     // Turns the tile under the player a quarter turn and works out its move.
     void RotateCurrentTile();
 
+    // rules/TurnHandling.cpp: what a click on a cell does, from any of its
+    // three controls.
+    enum class ClickedOn { Picture, NumberLabel };
+    void HandleCellClick(std::int16_t index, ClickedOn clicked);
+    void MakeMove(std::int16_t index);
+
+    // rules/ResolveMoves.cpp (its core in rules/MoveTarget.h)
     // Where the tile under the player leads: target, its frame, the move's
     // value, the used mark and the move message.
     void ResolveMoves();
+
+    // rules/CountSquares.cpp (its core in rules/SquarePoints.h)
     // The points of all squares of used cells, into squaresScore.
     void CountSquares();
 
+    // scoring/ScoreCounters.cpp
     // The total of the counters, as the captions and the record hold them.
     std::int32_t TotalScore() const;
     void ShowTotalScore();
@@ -104,13 +124,23 @@ public:
     void StepFastClick();
     void StepSquares();
 
-    const GameFiles& files() const { return files_; }
+    // scoring/LevelEnd.cpp
+    void RunLevelWonSequence();
+    void RunLosingSequence();
+    void ShowFinalLoss();
 
-    // The picture file `name` of the pictures folder.
-    Picture LoadTilePicture(const QString& name);
-    // Reads every picture a level can need, so a missing file is reported at
-    // start-up and not in the middle of a game.
-    void CheckTilePictures();
+    // storage/HiScorePanel.cpp (its queries in storage/HiScoreQuery.h)
+    void ShowHiScores();
+    void CheckHiScore();
+
+    // ---- State beside the record ----
+
+    // The database connection, the current record set, the file they use and
+    // the last statement sent.
+    Connection cn;
+    RecordSet rs;
+    QString accedi_database;
+    QString sqlText;
 
     Form1Controls& ui;
     RandomSource& random;

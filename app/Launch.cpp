@@ -2,7 +2,8 @@
 
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
-#include "storage/FileError.h"
+#include "common/FileError.h"
+#include "common/GameWords.h"
 
 #include <cstdio>
 
@@ -18,8 +19,8 @@ std::optional<QString> loadForm(Game& game)
 
 void reportStartupFailure(MessageBoxes& boxes, const QString& message)
 {
-    std::fprintf(stderr, "QUORBIT: %s\n", qPrintable(message));
-    boxes.show(message, MessageBoxes::Buttons::Ok, QStringLiteral("QUORBIT"), MessageBoxes::Icon::Critical);
+    std::fprintf(stderr, "%s: %s\n", qPrintable(words::kTitle), qPrintable(message));
+    boxes.show(message, MessageBoxes::Buttons::Ok, words::kTitle, MessageBoxes::Icon::Critical);
 }
 
 bool startGame(Form1& form, MessageBoxes& boxes)

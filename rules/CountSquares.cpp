@@ -1,4 +1,5 @@
 #include "app/Game.h"
+#include "rules/SquarePoints.h"
 
 #include <bit>
 
@@ -11,7 +12,7 @@
 // side's top-left corners are four row words ANDed together: the whole scan
 // of the board is a few hundred word operations, and it stops at the first
 // side that has no square at all.
-void Game::CountSquares()
+std::int32_t squarePoints(const CellCodes& cellCodes)
 {
     CellCodes::UsedRows corners = cellCodes.usedRows();
     std::int32_t points = 0;
@@ -28,5 +29,7 @@ void Game::CountSquares()
             break;
         }
     }
-    squaresScore = points;
+    return points;
 }
+
+void Game::CountSquares() { squaresScore = squarePoints(cellCodes); }

@@ -1,6 +1,6 @@
 #include "scoring/Captions.h"
 
-#include "storage/Rounding.h"
+#include "common/Rounding.h"
 
 namespace captions {
 

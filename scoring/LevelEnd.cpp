@@ -1,20 +1,13 @@
 #include "app/Game.h"
 
+#include "common/GameWords.h"
 #include "scoring/Captions.h"
-#include "storage/Rounding.h"
+#include "scoring/DoorPoints.h"
 
 namespace {
-constexpr std::int32_t kDoorPoints = 10000;
-const Colour kWonColour = RGB(0, 192, 0);
-const Colour kLostColour = RGB(192, 0, 0);
+constexpr Colour kWonColour = colours::kGreen;
+constexpr Colour kLostColour = colours::kDarkRed;
 }  // namespace
-
-void Game::DisableAllCells()
-{
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setEnabled(false);
-    }
-}
 
 void Game::RunLevelWonSequence()
 {
@@ -22,7 +15,7 @@ void Game::RunLevelWonSequence()
     // The squares timer keeps the total fresh while NEXT LEVEL waits.
     ui.Timer2.setEnabled(false);
     ui.Timer3.setEnabled(false);
-    ui.Label5.setCaption(QStringLiteral("YOU WON"));
+    ui.Label5.setCaption(words::kYouWon);
     doorScore += kDoorPoints;
     ui.Labeldoor.setCaption(captions::fromNumber(doorScore));
     ShowTotalScore();
@@ -53,43 +46,4 @@ void Game::ShowFinalLoss()
     ui.Picture3.setVisible(true);
     ui.Timer5.setEnabled(true);
     CheckHiScore();
-}
-
-void Game::Command2_Click()
-{
-    // The door points of every level won so far stay in doorScore; the score
-    // carried is the rest. Formed in 32 bits: from level 4 the door points no
-    // longer fit in 16.
-    const double finalTotal = ui.Label17.caption().toDouble();
-    prevLevelsScore = static_cast<std::int32_t>(roundHalfEven(finalTotal - std::int32_t(levelNumber) * kDoorPoints));
-    ++levelNumber;
-    BuildLevel();
-    ui.Command2.setVisible(false);
-}
-
-void Game::Label27_Click()
-{
-    // The bonuses stand still while the player makes up their mind.
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
-    const auto answer = boxes.show(QStringLiteral("Are you sure you want to quit?"), MessageBoxes::Buttons::YesNo,
-                                   QStringLiteral("QUORBIT"));
-    if (answer != MessageBoxes::Answer::Yes) {
-        ui.Timer2.setEnabled(true);
-        ui.Timer3.setEnabled(true);
-        return;
-    }
-    DisableAllCells();
-    ui.Label27.setVisible(false);
-    // Quitting from a won level's result screen must not leave NEXT LEVEL
-    // there to deal a level into a game that is over.
-    ui.Command2.setVisible(false);
-    ui.Timer4.setEnabled(false);
-    ui.Timer7.setEnabled(false);
-    // A countdown that reached START while the question waited has switched
-    // the bonuses on again; the game is over, so they stand still under the
-    // final total.
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
-    ShowFinalLoss();
 }

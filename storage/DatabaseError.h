@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/FileError.h"
+#include "common/FileError.h"
 
 // Anything that makes qb.mdb unusable.
 class DatabaseError : public FileError {

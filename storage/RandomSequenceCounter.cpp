@@ -1,10 +1,10 @@
 #include "storage/RandomSequenceCounter.h"
 
+#include "common/RandomSource.h"
+#include "common/Rounding.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
-#include "storage/RandomSource.h"
 #include "storage/RecordSet.h"
-#include "storage/Rounding.h"
 
 #include <cmath>
 #include <limits>

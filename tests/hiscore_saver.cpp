@@ -7,8 +7,8 @@
 // output once the row is in the file; without a row count it saves until it is killed.
 // A failure is written to standard error and ends it with status 1.
 
+#include "common/FileError.h"
 #include "storage/Connection.h"
-#include "storage/FileError.h"
 #include "storage/GameDatabase.h"
 
 #include <cstdio>

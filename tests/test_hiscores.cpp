@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr Colour kGreen = 0xC000;
-constexpr Colour kDarkRed = 0xC0;
+using colours::kDarkRed;
+using colours::kGreen;
 constexpr Colour kUntouched = 0x123456;
 const QString kInsertAName = QStringLiteral("*insert a name");
 const QString kResetQuestion = QStringLiteral("Are you sure you want to reset the hi-scores?");

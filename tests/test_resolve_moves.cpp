@@ -4,8 +4,8 @@
 #include "support/StartedWindow.h"
 
 namespace {
-const Colour kRed = RGB(255, 0, 0);
-const Colour kGreen = RGB(0, 192, 0);
+using colours::kGreen;
+using colours::kRed;
 constexpr int kMiddle = 7 * 22 + 10;  // row 7, column 10
 // A cell none of the moves tried starts from or leads to; one step right
 // stays inside the field, one step up leaves it.

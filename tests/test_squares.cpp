@@ -1,7 +1,12 @@
-// The squares of used cells and what they are worth.
-#include "support/BoardSetup.h"
+// The squares of used cells and what they are worth, on the record alone:
+// no window and no database file.
+#include "app/Game.h"
+#include "rules/SquarePoints.h"
 #include "support/ReferenceSquares.h"
-#include "support/StartedWindow.h"
+#include "support/ScriptedMessageBoxes.h"
+#include "support/ScriptedRandom.h"
+
+#include <QTest>
 
 #include <QRandomGenerator>
 
@@ -11,11 +16,11 @@ struct Block {
     int row, column, rows, columns;
 };
 
-void markUsed(Game& game, const Block& block)
+void markUsed(CellCodes& codes, const Block& block)
 {
     for (int r = block.row; r < block.row + block.rows; ++r) {
         for (int c = block.column; c < block.column + block.columns; ++c) {
-            game.cellCodes(r * 22 + c, CellCodes::kUsedMark) = 1;
+            codes(r * 22 + c, CellCodes::kUsedMark) = 1;
         }
     }
 }
@@ -28,13 +33,12 @@ class SquaresTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
+    void init()
     {
-        window = std::make_unique<StartedWindow>();
-        QVERIFY(!window->failure);
+        for (int cell = 0; cell < board::kCells; ++cell) {
+            codes(cell, CellCodes::kUsedMark) = 0;
+        }
     }
-    void init() { clearBoard(window->game()); }
-    void cleanupTestCase() { window.reset(); }
 
     void blocksOfUsedCells_data()
     {
@@ -56,44 +60,50 @@ private slots:
     {
         QFETCH(QList<Block>, blocks);
         QFETCH(int, points);
-        Game& game = window->game();
         for (const Block& block : blocks) {
-            markUsed(game, block);
+            markUsed(codes, block);
         }
+        QCOMPARE(int(squarePoints(codes)), points);
+        QCOMPARE(int(squarePoints(codes)), points);
+    }
+
+    // The game's own procedure keeps the count where the squares timer and
+    // the total read it; a game needs no window for that.
+    void theGameKeepsTheCount()
+    {
+        Form1Controls controls;
+        ScriptedRandom random({});
+        ScriptedMessageBoxes boxes;
+        Game game(controls, GameFiles{}, random, boxes);
+        markUsed(game.cellCodes, {0, 0, 3, 3});
         game.CountSquares();
-        QCOMPARE(int(game.squaresScore), points);
-        game.CountSquares();
-        QCOMPARE(int(game.squaresScore), points);
+        QCOMPARE(int(game.squaresScore), 250);
     }
 
     // The door's mark is the text "0": never used, whatever surrounds it.
     void theDoorNeverCounts()
     {
-        Game& game = window->game();
-        markUsed(game, {0, 0, 14, 22});
-        game.cellCodes(7 * 22 + 11, CellCodes::kUsedMark) = "0";
-        game.CountSquares();
-        QVERIFY(game.squaresScore < 586040);
-        QCOMPARE(int(game.squaresScore), referenceSquares(game.cellCodes));
+        markUsed(codes, {0, 0, 14, 22});
+        codes(7 * 22 + 11, CellCodes::kUsedMark) = "0";
+        QVERIFY(squarePoints(codes) < 586040);
+        QCOMPARE(int(squarePoints(codes)), referenceSquares(codes));
     }
 
     // Random boards, sparse to nearly full, against the plain count.
     void agreesWithThePlainCount()
     {
-        Game& game = window->game();
         QRandomGenerator random(20261207);
         for (int board = 0; board < 400; ++board) {
             const int percentUsed = board % 100;
             for (int cell = 0; cell < board::kCells; ++cell) {
-                game.cellCodes(cell, CellCodes::kUsedMark) = int(random.bounded(100)) < percentUsed ? 1 : 0;
+                codes(cell, CellCodes::kUsedMark) = int(random.bounded(100)) < percentUsed ? 1 : 0;
             }
-            game.CountSquares();
-            QCOMPARE(int(game.squaresScore), referenceSquares(game.cellCodes));
+            QCOMPARE(int(squarePoints(codes)), referenceSquares(codes));
         }
     }
 
 private:
-    std::unique_ptr<StartedWindow> window;
+    CellCodes codes;
 };
 
 QTEST_MAIN(SquaresTest)

@@ -1,15 +1,15 @@
 // The database file, its refusals and the random-sequence counter, on real files in a
 // temporary folder.
 
+#include "common/Rounding.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/GameDatabase.h"
 #include "storage/RandomSequenceCounter.h"
 #include "storage/RecordSet.h"
-#include "storage/Rounding.h"
-#include "storage/ScriptedRandom.h"
 #include "storage/SqlDialect.h"
+#include "support/ScriptedRandom.h"
 
 #include <QDir>
 #include <QFile>

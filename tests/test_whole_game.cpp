@@ -84,7 +84,7 @@ private slots:
 
         p.clickCell(24);
         QCOMPARE(ui.Label5.caption(), QStringLiteral("YOU WON"));
-        QCOMPARE(ui.Label5.foreColor(), RGB(0, 192, 0));
+        QCOMPARE(ui.Label5.foreColor(), colours::kGreen);
         QCOMPARE(int(game.doorScore), 10000);
         QCOMPARE(ui.Labeldoor.caption(), QStringLiteral("10000"));
         QVERIFY(ui.Command2.visible());
@@ -95,7 +95,7 @@ private slots:
         // accepted clicks 2960, one move 10, the door 10000.
         const int total = 10000 + 0 + 2960 + 10 + 10000;
         QCOMPARE(shown(ui.Label17), total);
-        QCOMPARE(ui.Label17.foreColor(), RGB(0, 192, 0));
+        QCOMPARE(ui.Label17.foreColor(), colours::kGreen);
         QCOMPARE(shown(ui.Label16), total);
 
         p.click(ui.Command2);
@@ -237,7 +237,7 @@ private slots:
         for (const PictureBox& cell : ui.Picture1)
             QVERIFY(!cell.answersClicks());
         QCOMPARE(ui.Label5.caption(), newHiScore ? QStringLiteral("NEW HI-SCORE") : QStringLiteral("GAME OVER"));
-        QCOMPARE(ui.Label17.foreColor(), newHiScore ? Colour(0xC000) : Colour(0xC0));
+        QCOMPARE(ui.Label17.foreColor(), newHiScore ? colours::kGreen : colours::kDarkRed);
         QCOMPARE(ui.Label27.enabled(), newHiScore);
         for (int tick = 0; tick < 4; ++tick) {
             p.game().Timer5_Timer();

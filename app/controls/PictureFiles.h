@@ -2,7 +2,7 @@
 
 #include "app/controls/Picture.h"
 
-#include "storage/FileError.h"
+#include "common/FileError.h"
 
 #include <QHash>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "storage/FixedSequenceRandom.h"
-#include "storage/ScriptedRandom.h"
+#include "support/ScriptedRandom.h"
 
 #include <memory>
 

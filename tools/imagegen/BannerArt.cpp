@@ -3,6 +3,7 @@
 #include "Palette.h"
 #include "TileArt.h"
 #include "TileGeometry.h"
+#include "common/GameWords.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -93,7 +94,7 @@ QPainterPath titlePath(const QRectF& area)
     font.setPixelSize(204);
     font.setLetterSpacing(QFont::PercentageSpacing, 104);
     QPainterPath text;
-    text.addText(0, 0, font, QStringLiteral("QUORBIT"));
+    text.addText(0, 0, font, words::kTitle);
     const QRectF bounds = text.boundingRect();
     return text.translated(area.center() - bounds.center());
 }

@@ -1,4 +1,4 @@
-#include "storage/FileError.h"
+#include "common/FileError.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/RandomSource.h"
+#include "common/RandomSource.h"
 
 #include <QList>
 #include <stdexcept>

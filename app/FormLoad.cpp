@@ -44,9 +44,3 @@ void Game::Form_Load()
         cell.setLeft(0);
     }
 }
-
-void Game::Label26_Click()
-{
-    cn.close();
-    ui.Form1.unload();
-}
