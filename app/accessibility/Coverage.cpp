@@ -33,7 +33,7 @@ bool shown(const Control& control)
 // it); the window's surface comes after every box.
 std::size_t layerOf(const F& ui, const Control& control)
 {
-    const std::less<const Control*> before;
+    const std::less<> before;
     for (const Control* c = &control; c; c = c->container()) {
         for (std::size_t i = 0; i < kStacking.size(); ++i) {
             if (c == &(ui.*kStacking.at(i))) {

@@ -25,9 +25,10 @@ bool inside(const QRect& rect, QPointF point)
 
 Control* hitInside(const Control& container, QPointF point)
 {
+    // Topmost first: the children are listed bottom to top.
     const auto& children = container.children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        Control& child = **it;
+    for (std::size_t above = children.size(); above-- > 0;) {
+        Control& child = *children[above];
         if (!child.visible() || !child.takesClicks()) {
             continue;
         }
