@@ -3,30 +3,22 @@
 // cells leaves it.
 #include "app/Game.h"
 
-void Game::HideAllCells()
+namespace {
+
+// Sets one switch of every cell picture, in cell order.
+void setEveryCell(Game& game, void (Control::*set)(bool), bool on)
 {
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setVisible(false);
+    for (game.cellIndex = 0; game.cellIndex <= board::kCells - 1; ++game.cellIndex) {
+        (game.ui.Picture1[game.cellIndex].*set)(on);
     }
 }
 
-void Game::ShowAllCells()
-{
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setVisible(true);
-    }
-}
+}  // namespace
 
-void Game::EnableAllCells()
-{
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setEnabled(true);
-    }
-}
+void Game::HideAllCells() { setEveryCell(*this, &Control::setVisible, false); }
 
-void Game::DisableAllCells()
-{
-    for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
-        ui.Picture1[cellIndex].setEnabled(false);
-    }
-}
+void Game::ShowAllCells() { setEveryCell(*this, &Control::setVisible, true); }
+
+void Game::EnableAllCells() { setEveryCell(*this, &Control::setEnabled, true); }
+
+void Game::DisableAllCells() { setEveryCell(*this, &Control::setEnabled, false); }

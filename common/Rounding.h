@@ -7,7 +7,8 @@
 // elsewhere in the process cannot change a board or a counter.
 inline double roundHalfEven(double x)
 {
-    if (std::fabs(x - std::trunc(x)) != 0.5)
+    if (std::fabs(x - std::trunc(x)) != 0.5) {
         return std::round(x);
+    }
     return 2.0 * std::round(x / 2.0);
 }

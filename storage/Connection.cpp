@@ -22,8 +22,9 @@ void checkReadable(sqlite3* db, const QString& file)
 {
     Statement check(db, QStringLiteral("PRAGMA quick_check"), file);
     while (check.step()) {
-        if (check.row().value(0).toString() != QLatin1String("ok"))
+        if (check.row().value(0).toString() != QLatin1String("ok")) {
             throw DatabaseError(file, QStringLiteral("the file is damaged"));
+        }
     }
 }
 
@@ -48,10 +49,12 @@ void Connection::openKeyed(const QString& file, const QByteArray& keyText)
     close();
     const QString path = absolutePath(file);
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
         throw DatabaseError(path, QStringLiteral("the file does not exist"));
-    if (!info.isFile())
+    }
+    if (!info.isFile()) {
         throw DatabaseError(path, QStringLiteral("it is a folder, not a file"));
+    }
 
     EngineHandle db = openEngine(path, keyText, false, path);
     checkReadable(db.get(), path);
@@ -63,15 +66,17 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
-    if (QFileInfo::exists(path))
+    if (QFileInfo::exists(path)) {
         throw DatabaseError(path, QStringLiteral("a file of that name is already there"));
+    }
 
     // Built beside its final place and renamed into it, so nobody ever finds half a database.
     ScratchFile scratch(path);
     {
         EngineHandle db = openEngine(scratch.path(), keyText, true, path);
-        for (const QString& statement : newDatabaseStatements())
+        for (const QString& statement : newDatabaseStatements()) {
             Statement(db.get(), statement, path).step();
+        }
     }
     scratch.moveInto(path);
     openKeyed(path, keyText);
@@ -80,8 +85,9 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
 void Connection::setBusyTimeout(std::chrono::milliseconds timeout)
 {
     busyTimeout_ = timeout;
-    if (isOpen())
+    if (isOpen()) {
         sqlite3_busy_timeout(db_.get(), int(timeout.count()));
+    }
 }
 
 void Connection::close()
@@ -92,8 +98,9 @@ void Connection::close()
 
 void Connection::requireOpen() const
 {
-    if (!isOpen())
+    if (!isOpen()) {
         throw std::logic_error("Connection: the database is not open");
+    }
 }
 
 RecordSet Connection::openRecordSet(const QString& source)
@@ -101,8 +108,9 @@ RecordSet Connection::openRecordSet(const QString& source)
     requireOpen();
     Statement query(db_.get(), recordSetSql(source), file_);
     QList<QVariantList> rows;
-    while (query.step())
+    while (query.step()) {
         rows << query.row();
+    }
     return RecordSet(file_, query.columnNames(), std::move(rows));
 }
 
@@ -118,15 +126,18 @@ void Connection::execute(const QString& sql)
 void Connection::addRow(const QString& table, const QList<QVariant>& values)
 {
     requireOpen();
-    if (!isBareTableName(table))
+    if (!isBareTableName(table)) {
         throw std::invalid_argument("Connection::addRow: not a table name");
+    }
     QStringList placeholders;
-    for (qsizetype i = 0; i < values.size(); ++i)
+    for (qsizetype i = 0; i < values.size(); ++i) {
         placeholders << QStringLiteral("?");
+    }
     Statement insert(db_.get(),
                      QStringLiteral(R"(INSERT INTO "%1" VALUES (%2))").arg(table, placeholders.join(QLatin1Char(','))),
                      file_);
-    for (qsizetype i = 0; i < values.size(); ++i)
+    for (qsizetype i = 0; i < values.size(); ++i) {
         insert.bind(int(i + 1), values.at(i));
+    }
     insert.step();
 }

@@ -35,11 +35,13 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     // The engine's calls return primary codes; the handle keeps the extended one of its last
     // failure.
     int extended = resultCode;
-    if (db && (sqlite3_extended_errcode(db) & 0xff) == primary)
+    if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);
+    }
     for (const CauseOfCode& known : kCauses) {
-        if (known.code == extended || known.code == primary)
+        if (known.code == extended || known.code == primary) {
             return DatabaseError(file, QString::fromLatin1(known.cause));
+        }
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);
     return DatabaseError(file, QString::fromUtf8(engineMessage));

@@ -21,15 +21,18 @@ EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, 
     sqlite3* raw = nullptr;
     const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, flags, nullptr);
     EngineHandle db(raw);  // the engine hands out a handle even when opening fails
-    if (opened != SQLITE_OK)
+    if (opened != SQLITE_OK) {
         throw engineError(db.get(), opened, reportAs);
+    }
 
     const int keyed = sqlite3_key(db.get(), options.password.constData(), int(options.password.size()));
-    if (keyed != SQLITE_OK)
+    if (keyed != SQLITE_OK) {
         throw engineError(db.get(), keyed, reportAs);
+    }
     const int formatted = sqlite3_exec(db.get(), kFileFormat, nullptr, nullptr, nullptr);
-    if (formatted != SQLITE_OK)
+    if (formatted != SQLITE_OK) {
         throw engineError(db.get(), formatted, reportAs);
+    }
 
     // Two copies of the game on one file wait for each other instead of failing at once.
     sqlite3_busy_timeout(db.get(), int(options.busyTimeout.count()));

@@ -2,11 +2,11 @@
 
 namespace {
 
-constexpr quint64 kMultiplier = 6364136223846793005ULL;
+constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
 // The reference seeding of PCG32 (initial state 42, stream 54), so the outputs can be checked
 // against the generator's published first values.
-constexpr quint64 kInitialState = 42;
-constexpr quint64 kStream = 54;
+constexpr std::uint64_t kInitialState = 42;
+constexpr std::uint64_t kStream = 54;
 
 }  // namespace
 
@@ -17,12 +17,12 @@ FixedSequenceRandom::FixedSequenceRandom() : increment_((kStream << 1u) | 1u)
     nextUInt32();
 }
 
-quint32 FixedSequenceRandom::nextUInt32()
+std::uint32_t FixedSequenceRandom::nextUInt32()
 {
-    const quint64 old = state_;
+    const std::uint64_t old = state_;
     state_ = old * kMultiplier + increment_;
-    const auto xorShifted = quint32(((old >> 18u) ^ old) >> 27u);
-    const auto rotation = quint32(old >> 59u);
+    const auto xorShifted = std::uint32_t(((old >> 18u) ^ old) >> 27u);
+    const auto rotation = std::uint32_t(old >> 59u);
     return (xorShifted >> rotation) | (xorShifted << ((32u - rotation) & 31u));
 }
 

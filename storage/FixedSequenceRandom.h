@@ -2,7 +2,7 @@
 
 #include "common/RandomSource.h"
 
-#include <QtGlobal>
+#include <cstdint>
 
 // The game's own generator: PCG32 (XSH-RR) started from one fixed state and never reseeded, so
 // every run walks the same sequence and the counter kept in qb.mdb says where this run begins.
@@ -15,9 +15,9 @@ public:
     float Rnd() override;
 
     // The raw 32-bit output, the value published reference tables list for this generator.
-    quint32 nextUInt32();
+    std::uint32_t nextUInt32();
 
 private:
-    quint64 state_ = 0;
-    quint64 increment_ = 0;
+    std::uint64_t state_ = 0;
+    std::uint64_t increment_ = 0;
 };

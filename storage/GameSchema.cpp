@@ -8,8 +8,9 @@ constexpr const char* kNewCounterRow = R"(INSERT INTO "temp" ("dato", "dato1") V
 QString createTableSql(const TableLayout& table)
 {
     QStringList columns;
-    for (const ColumnLayout& column : table.columns)
+    for (const ColumnLayout& column : table.columns) {
         columns << QStringLiteral(R"("%1" %2)").arg(column.name, column.type);
+    }
     // Quoted, because temp is also the engine's name for its scratch schema.
     return QStringLiteral(R"(CREATE TABLE "%1" (%2))").arg(table.name, columns.join(QStringLiteral(", ")));
 }
@@ -34,8 +35,9 @@ const QList<TableLayout>& gameTables()
 QStringList newDatabaseStatements()
 {
     QStringList statements{QStringLiteral("BEGIN")};
-    for (const TableLayout& table : gameTables())
+    for (const TableLayout& table : gameTables()) {
         statements << createTableSql(table);
+    }
     statements << QString::fromLatin1(kNewCounterRow) << QStringLiteral("COMMIT");
     return statements;
 }

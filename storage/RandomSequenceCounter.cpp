@@ -13,49 +13,55 @@ namespace {
 
 constexpr const char* kCounterQuery = "SELECT * FROM temp WHERE dato= 'nummag' ";
 constexpr float kStepScale = 1000.0f;
-constexpr qint32 kWrap = 27000;
+constexpr std::int32_t kWrap = 27000;
 
 }  // namespace
 
-qint16 counterFromField(const QVariant& dato1, const QString& file)
+std::int16_t counterFromField(const QVariant& dato1, const QString& file)
 {
-    if (dato1.isNull())
+    if (dato1.isNull()) {
         throw DatabaseError(file, QStringLiteral("the counter in table temp is empty"));
+    }
     const QString text = dato1.toString().trimmed();
     bool isNumber = false;
     const double value = text.toDouble(&isNumber);
-    if (!isNumber || !std::isfinite(value))
+    if (!isNumber || !std::isfinite(value)) {
         throw DatabaseError(file, QStringLiteral("the counter in table temp is not a number: '%1'").arg(text));
+    }
     const double whole = roundHalfEven(value);
-    if (whole < std::numeric_limits<qint16>::min() || whole > std::numeric_limits<qint16>::max())
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
         throw DatabaseError(file, QStringLiteral("the counter %1 is outside -32768..32767").arg(text));
-    return qint16(whole);
+    }
+    return std::int16_t(whole);
 }
 
-qint32 advanceCounter(qint16 counter, RandomSource& rnd)
+std::int32_t advanceCounter(std::int16_t counter, RandomSource& rnd)
 {
-    for (qint32 skipped = 0; skipped <= counter; ++skipped)
+    for (std::int32_t skipped = 0; skipped <= counter; ++skipped) {
         rnd.Rnd();
+    }
     // The step is a float product, as in every other roll of the game; only the sum is double.
     const float step = rnd.Rnd() * kStepScale;
-    const auto next = qint32(roundHalfEven(double(counter) + double(step)));
+    const auto next = std::int32_t(roundHalfEven(double(counter) + double(step)));
     // 27000 itself stays; the wrap only starts above it.
     return next > kWrap ? next - kWrap : next;
 }
 
-QString counterUpdateSql(qint32 newCounter)
+QString counterUpdateSql(std::int32_t newCounter)
 {
     // No blank before WHERE: the statement is stored and compared exactly as the game writes it.
     return QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'").arg(newCounter);
 }
 
-qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd, const QString& file)
+std::int32_t advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd,
+                                   const QString& file)
 {
     rs = cn.openRecordSet(QString::fromLatin1(kCounterQuery));
-    if (rs.eof())
+    if (rs.eof()) {
         throw DatabaseError(file, QStringLiteral("table temp has no nummag row"));
-    const qint16 counter = counterFromField(rs.field(QStringLiteral("dato1")), file);
-    const qint32 next = advanceCounter(counter, rnd);
+    }
+    const std::int16_t counter = counterFromField(rs.field(QStringLiteral("dato1")), file);
+    const std::int32_t next = advanceCounter(counter, rnd);
     sqlText = counterUpdateSql(next);
     cn.execute(sqlText);
     return next;

@@ -2,7 +2,7 @@
 
 #include <QString>
 #include <QVariant>
-#include <QtGlobal>
+#include <cstdint>
 
 class Connection;
 class RandomSource;
@@ -13,14 +13,15 @@ class RecordSet;
 // one, moves it on by a random step of 0..1000 and stores it again, wrapped at 27000.
 
 // dato1 as a 16-bit counter: text or number, rounded halves to even.
-qint16 counterFromField(const QVariant& dato1, const QString& file);
+std::int16_t counterFromField(const QVariant& dato1, const QString& file);
 
 // Consumes counter + 1 draws (none when negative) and one step draw; returns the new counter.
-qint32 advanceCounter(qint16 counter, RandomSource& rnd);
+std::int32_t advanceCounter(std::int16_t counter, RandomSource& rnd);
 
 // The statement that stores the new counter.
-QString counterUpdateSql(qint32 newCounter);
+QString counterUpdateSql(std::int32_t newCounter);
 
 // The whole start-up step on an open connection; rs and sqlText keep the query and the
 // statement it used. Returns the stored counter.
-qint32 advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd, const QString& file);
+std::int32_t advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlText, RandomSource& rnd,
+                                   const QString& file);

@@ -18,15 +18,17 @@ ScratchFile::ScratchFile(const QString& finalPath)
 {
     QTemporaryFile reserved(finalPath + QStringLiteral(".new-XXXXXX"));
     reserved.setAutoRemove(false);  // the engine fills it after this object is gone
-    if (!reserved.open())
+    if (!reserved.open()) {
         throw cannotCreate(finalPath, reserved.errorString());
+    }
     path_ = reserved.fileName();
 }
 
 ScratchFile::~ScratchFile()
 {
-    if (moved_)
+    if (moved_) {
         return;
+    }
     QFile::remove(path_);
     QFile::remove(path_ + QStringLiteral("-journal"));
 }
@@ -34,7 +36,8 @@ ScratchFile::~ScratchFile()
 void ScratchFile::moveInto(const QString& finalPath)
 {
     QFile scratch(path_);
-    if (!scratch.rename(finalPath))
+    if (!scratch.rename(finalPath)) {
         throw cannotCreate(finalPath, scratch.errorString());
+    }
     moved_ = true;
 }

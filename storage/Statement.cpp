@@ -12,8 +12,9 @@ Statement::Statement(sqlite3* db, const QString& sql, QString file) : db_(db), f
     const QByteArray text = sql.toUtf8();
     const char* rest = nullptr;
     const int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &statement_, &rest);
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
         throw engineError(db_, rc, file_);
+    }
     // A second statement hidden behind a semicolon would run unseen; the game never sends one.
     if (!QByteArray(rest).trimmed().isEmpty()) {
         sqlite3_finalize(statement_);
@@ -56,33 +57,38 @@ void Statement::bind(int position, const QVariant& value)
         break;
     }
     }
-    if (rc != SQLITE_OK)
+    if (rc != SQLITE_OK) {
         throw engineError(db_, rc, file_);
+    }
 }
 
 bool Statement::step()
 {
     const int rc = sqlite3_step(statement_);
-    if (rc == SQLITE_ROW)
+    if (rc == SQLITE_ROW) {
         return true;
-    if (rc == SQLITE_DONE)
+    }
+    if (rc == SQLITE_DONE) {
         return false;
+    }
     throw engineError(db_, rc, file_);
 }
 
 QStringList Statement::columnNames() const
 {
     QStringList names;
-    for (int i = 0; i < sqlite3_column_count(statement_); ++i)
+    for (int i = 0; i < sqlite3_column_count(statement_); ++i) {
         names << QString::fromUtf8(sqlite3_column_name(statement_, i));
+    }
     return names;
 }
 
 QVariantList Statement::row() const
 {
     QVariantList values;
-    for (int i = 0; i < sqlite3_column_count(statement_); ++i)
+    for (int i = 0; i < sqlite3_column_count(statement_); ++i) {
         values << column(i);
+    }
     return values;
 }
 

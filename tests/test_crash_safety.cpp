@@ -32,8 +32,9 @@ using HiScores = QMap<QString, qlonglong>;
 HiScores rowsOfSaver(const QString& prefix, int count)
 {
     HiScores rows;
-    for (int n = 1; n <= count; ++n)
+    for (int n = 1; n <= count; ++n) {
         rows.insert(QStringLiteral("%1 %2").arg(prefix).arg(n), kScorePerRow * n);
+    }
     return rows;
 }
 
@@ -44,8 +45,9 @@ int reportedSaves(const QByteArray& output)
     QList<QByteArray> lines = output.left(output.lastIndexOf('\n') + 1).split('\n');
     lines.removeLast();  // what follows the last line break: nothing, or a line still coming
     for (int n = 1; n <= lines.size(); ++n) {
-        if (lines.at(n - 1) != "saved " + QByteArray::number(n))
+        if (lines.at(n - 1) != "saved " + QByteArray::number(n)) {
             return -1;
+        }
     }
     return int(lines.size());
 }
@@ -104,8 +106,9 @@ private slots:
             saver.start(kSaver, {file, prefix});
             QByteArray output;
             waitForReports(saver, killAt, output);
-            if (QTest::currentTestFailed())
+            if (QTest::currentTestFailed()) {
                 return;
+            }
             saver.kill();
             QVERIFY(saver.waitForFinished(kWaitMs));
             QCOMPARE(saver.exitStatus(), QProcess::CrashExit);
@@ -113,8 +116,9 @@ private slots:
 
             HiScores rows;
             readWholeFile(file, rows);
-            if (QTest::currentTestFailed())
+            if (QTest::currentTestFailed()) {
                 return;
+            }
             HiScores reported = kept;
             reported.insert(rowsOfSaver(prefix, saved));
             HiScores withRowInFlight = kept;
@@ -138,8 +142,9 @@ private slots:
         Connection().create(file);
         const QStringList prefixes{QStringLiteral("first copy"), QStringLiteral("second copy")};
         QProcess copies[2];
-        for (int i = 0; i < 2; ++i)
+        for (int i = 0; i < 2; ++i) {
             copies[i].start(kSaver, {file, prefixes[i], QString::number(kRowsPerCopy)});
+        }
 
         HiScores expected;
         for (int i = 0; i < 2; ++i) {

@@ -184,12 +184,13 @@ private slots:
                                    "INSERT INTO hiscores VALUES ('Grace', 900, 1);"));
         const DatabaseKey::Salt salt = *saltOfFile(QFile::encodeName(path).toStdString());
         std::optional<DatabaseKey> key;
-        if (prepared == QLatin1String("own"))
+        if (prepared == QLatin1String("own")) {
             key = DatabaseKey::derive(Connection::kPassword, salt);
-        else if (prepared == QLatin1String("other"))
+        } else if (prepared == QLatin1String("other")) {
             key = DatabaseKey::forNewFile(Connection::kPassword);
-        else if (prepared == QLatin1String("wrong"))
+        } else if (prepared == QLatin1String("wrong")) {
             key = DatabaseKey::derive("another password", salt);
+        }
         const QByteArray before = firstBytes(path, 1 << 20);
 
         Connection cn;

@@ -53,8 +53,9 @@ private slots:
 
         const QList<int> hundredToTen{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
         QList<int> tenthIs12000;
-        for (int score = 21000; score >= 12000; score -= 1000)
+        for (int score = 21000; score >= 12000; score -= 1000) {
             tenthIs12000 << score;
+        }
         QTest::newRow("empty list takes 0") << QList<int>{} << 0 << true;
         QTest::newRow("empty list takes a negative") << QList<int>{} << -50 << true;
         QTest::newRow("equal to the tenth") << hundredToTen << 10 << false;
@@ -74,8 +75,9 @@ private slots:
         QFETCH(int, score);
         QFETCH(bool, enters);
         Form1Controls& ui = window->ui();
-        for (int listedScore : listed)
+        for (int listedScore : listed) {
             addRow(QStringLiteral("someone"), listedScore, 1);
+        }
         ui.Label17.setCaption(QString::number(score));
         ui.Label5.setForeColor(kUntouched);
         ui.Label17.setForeColor(kUntouched);
@@ -105,8 +107,9 @@ private slots:
     {
         QFETCH(int, rows);
         // Saved worst first, so the order shown is the query's and not the file's.
-        for (int row = rows; row >= 1; --row)
+        for (int row = rows; row >= 1; --row) {
             addRow(QStringLiteral("p%1").arg(row), 1000 - row, row);
+        }
         QString names, scores, levels;
         for (int row = 1; row <= std::min(rows, 10); ++row) {
             names += QStringLiteral("p%1\n").arg(row);
@@ -119,8 +122,9 @@ private slots:
         QCOMPARE(window->ui().Label32.caption(), names);
         QCOMPARE(window->ui().Label33.caption(), scores);
         QCOMPARE(window->ui().Label34.caption(), levels);
-        if (rows > 0)
+        if (rows > 0) {
             QCOMPARE(int(window->game().cellIndex), rows);
+        }
     }
 
     void aRowWithoutANameShowsAnEmptyLine()
@@ -142,14 +146,16 @@ private slots:
 
     void aThirteenthBestRowPushesTheTenthOutOfView()
     {
-        for (int row = 1; row <= 12; ++row)
+        for (int row = 1; row <= 12; ++row) {
             addRow(QStringLiteral("p%1").arg(row), 1300 - 100 * row, 1);
+        }
 
         save(QStringLiteral("Champion"), QStringLiteral("5000"), 7);
 
         QStringList expected{QStringLiteral("Champion")};
-        for (int row = 1; row <= 9; ++row)
+        for (int row = 1; row <= 9; ++row) {
             expected << QStringLiteral("p%1").arg(row);
+        }
         QCOMPARE(window->ui().Label32.caption(), expected.join('\n') + '\n');
         QCOMPARE(count(), 13);
         QCOMPARE(count(QStringLiteral("WHERE nome = 'p10'")), 1);
@@ -241,8 +247,9 @@ private slots:
         QCOMPARE(window->ui().Label32.caption(), rowsLeft ? shownBefore : QString());
         QCOMPARE(window->ui().Label33.caption().isEmpty(), rowsLeft == 0);
         QCOMPARE(window->ui().Label34.caption().isEmpty(), rowsLeft == 0);
-        if (answer == MessageBoxes::Answer::Yes)
+        if (answer == MessageBoxes::Answer::Yes) {
             QCOMPARE(game.sqlText, QStringLiteral("delete * from hiscores"));
+        }
     }
 
     void aFailedSaveStillReturnsToTheMenu_data() { sabotages(); }
@@ -381,8 +388,9 @@ private:
     }
     void addThreeRows()
     {
-        for (int score : {5000, 4000, 3000})
+        for (int score : {5000, 4000, 3000}) {
             addRow(QStringLiteral("keep %1").arg(score), score, 2);
+        }
     }
 
     int count(const QString& where = QString())
@@ -398,8 +406,9 @@ private:
     {
         Form1Controls& ui = window->ui();
         ui.Picture4.setVisible(false);
-        for (Label* column : {&ui.Label32, &ui.Label33, &ui.Label34})
+        for (Label* column : {&ui.Label32, &ui.Label33, &ui.Label34}) {
             column->setCaption(QString());
+        }
         ui.Picture5.setVisible(true);
         ui.Picture6.setVisible(true);
     }
@@ -456,7 +465,7 @@ private:
             QFile bytes(file);
             QVERIFY(bytes.open(QIODevice::ReadWrite));
             const QByteArray garbage(int(bytes.size()), '\x5a');
-            QCOMPARE(bytes.write(garbage), qint64(garbage.size()));
+            QCOMPARE(bytes.write(garbage), std::int64_t(garbage.size()));
             break;
         }
         case Sabotage::Deleted:
@@ -466,10 +475,12 @@ private:
     }
     void lift(Sabotage sabotage)
     {
-        if (sabotage == Sabotage::ReadOnly)
+        if (sabotage == Sabotage::ReadOnly) {
             window->game().cn.execute(QStringLiteral("PRAGMA query_only = OFF"));
-        if (sabotage == Sabotage::Locked)
+        }
+        if (sabotage == Sabotage::Locked) {
             other.close();
+        }
     }
 
     // The pause after a lost game running on: Timer5 ticks once a second

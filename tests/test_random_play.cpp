@@ -62,14 +62,14 @@ private slots:
 
     void manyGamesOfRandomClicks_data()
     {
-        QTest::addColumn<quint32>("seed");
-        for (quint32 seed = 1; seed <= 12; ++seed) {
+        QTest::addColumn<std::uint32_t>("seed");
+        for (std::uint32_t seed = 1; seed <= 12; ++seed) {
             QTest::addRow("seed %u", seed) << seed;
         }
     }
     void manyGamesOfRandomClicks()
     {
-        QFETCH(quint32, seed);
+        QFETCH(std::uint32_t, seed);
         StartedWindow window;
         QVERIFY(!window.failure);
         window.form->show();
@@ -78,7 +78,7 @@ private slots:
         F& ui = p.ui();
         QRandomGenerator random(seed);
         // Each run continues the one fixed sequence from its own place.
-        for (quint32 skip = 0; skip < seed * 977; ++skip) {
+        for (std::uint32_t skip = 0; skip < seed * 977; ++skip) {
             window.random->Rnd();
         }
 
@@ -95,24 +95,28 @@ private slots:
             const int roll = int(random.bounded(100));
             if (roll < 30) {
                 const int cell = game.playerCell;
-                if (reachable(*window.form, ui.Picture1[cell]))
+                if (reachable(*window.form, ui.Picture1[cell])) {
                     p.clickCell(cell);
+                }
             } else if (roll < 55) {
                 const int cell = game.targetCell;
-                if (cell >= 0 && reachable(*window.form, ui.Picture1[cell]))
+                if (cell >= 0 && reachable(*window.form, ui.Picture1[cell])) {
                     p.clickCell(cell);
+                }
             } else if (roll < 65) {
                 const int cell = int(random.bounded(board::kCells));
                 const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
                 const Control& control = *pick[random.bounded(3)];
-                if (reachable(*window.form, control))
+                if (reachable(*window.form, control)) {
                     p.click(control);
+                }
             } else if (roll < 90) {
                 // Only a running timer ticks.
                 QList<const Tick*> running;
                 for (const Tick& tick : kTicks) {
-                    if ((ui.*tick.timer).enabled())
+                    if ((ui.*tick.timer).enabled()) {
                         running.append(&tick);
+                    }
                 }
                 if (!running.isEmpty()) {
                     const Tick* tick = running[random.bounded(int(running.size()))];
@@ -125,11 +129,13 @@ private slots:
                 }
                 QList<const Control*> shown;
                 for (Label F::*label : kLabels) {
-                    if (reachable(*window.form, ui.*label))
+                    if (reachable(*window.form, ui.*label)) {
                         shown.append(&(ui.*label));
+                    }
                 }
-                if (reachable(*window.form, ui.Command2))
+                if (reachable(*window.form, ui.Command2)) {
                     shown.append(&ui.Command2);
+                }
                 if (!shown.isEmpty()) {
                     window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
                     p.click(*shown[random.bounded(int(shown.size()))]);
@@ -160,8 +166,9 @@ private slots:
             if (squaresTick) {
                 int columnSum = 2 * shown(ui.Label29);
                 for (const Label* counter :
-                     {&ui.Label21, &ui.Label7, &ui.Label8, &ui.Label11, &ui.Label13, &ui.Labeldoor})
+                     {&ui.Label21, &ui.Label7, &ui.Label8, &ui.Label11, &ui.Label13, &ui.Labeldoor}) {
                     columnSum += shown(*counter);
+                }
                 QCOMPARE(shown(ui.Label16), columnSum);
             }
         }

@@ -45,8 +45,9 @@ QByteArray bytesOf(const QString& path)
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
         throw std::runtime_error("cannot write " + path.toStdString());
+    }
 }
 
 QStringList entriesOf(const QString& folder)
@@ -59,25 +60,29 @@ void writeGameFile(const QString& path, const QStringList& changes = {})
 {
     Connection cn;
     cn.create(path);
-    for (int n = 1; n <= kHiScoreRows; ++n)
+    for (int n = 1; n <= kHiScoreRows; ++n) {
         cn.addRow(QStringLiteral("hiscores"), {QStringLiteral("player %1").arg(n), 1000 * n, 1});
-    for (const QString& sql : changes)
+    }
+    for (const QString& sql : changes) {
         cn.execute(sql);
+    }
 }
 
 // Everything a new game file holds, but under the game's password in capitals.
 void writeWithOtherPassword(const QString& path)
 {
     const EngineHandle db = openKeyedEngine(path, {QByteArray(Connection::kPassword).toUpper(), true, {}}, path);
-    for (const QString& statement : newDatabaseStatements())
+    for (const QString& statement : newDatabaseStatements()) {
         Statement(db.get(), statement, path).step();
+    }
 }
 
 void writeRandomBytes(const QString& path)
 {
     QByteArray bytes(kRandomFileSize, '\0');
-    for (char& byte : bytes)
+    for (char& byte : bytes) {
         byte = char(QRandomGenerator::global()->bounded(256));
+    }
     writeBytes(path, bytes);
 }
 
@@ -178,8 +183,9 @@ private slots:
     void startUp_data()
     {
         QTest::addColumn<int>("caseIndex");
-        for (int i = 0; i < int(std::size(kCases)); ++i)
+        for (int i = 0; i < int(std::size(kCases)); ++i) {
             QTest::newRow(kCases[i].name) << i;
+        }
     }
 
     void startUp()
@@ -187,14 +193,16 @@ private slots:
         QFETCH(int, caseIndex);
         const StartUpCase& situation = kCases[caseIndex];
         ProgramFolder folder;
-        if (situation.makeDatabase)
+        if (situation.makeDatabase) {
             QVERIFY_THROWS_NO_EXCEPTION(situation.makeDatabase(folder.database()));
+        }
         const QString picture =
             situation.missingPicture
                 ? folder.file(QStringLiteral("images/%1").arg(QLatin1String(situation.missingPicture)))
                 : QString();
-        if (!picture.isEmpty())
+        if (!picture.isEmpty()) {
             QVERIFY(QFile::remove(picture));
+        }
         const QByteArray bytesBefore = bytesOf(folder.database());
         const QStringList entriesBefore = entriesOf(folder.path());
 
@@ -203,12 +211,14 @@ private slots:
         QTemporaryDir probeHome;  // where somebody else can reach the probe
         if (!situation.folderWritable) {
             readOnly.emplace(folder.path());
-            if (!readOnly->applied())
+            if (!readOnly->applied()) {
                 QSKIP("the folder's write permission cannot be taken away");
+            }
             if (geteuid() == 0) {
                 const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
-                if (setpriv.isEmpty())
+                if (setpriv.isEmpty()) {
                     QSKIP("running as root, and setpriv, to start the game as somebody else, is missing");
+                }
                 // The build folder may lie where nobody else may enter; a copy
                 // of the probe in a folder open to all runs anywhere.
                 const QString probe = probeHome.filePath(QStringLiteral("quorbit_probe"));
@@ -233,8 +243,9 @@ private slots:
         }
         QVERIFY2(probe.exitCode() == 1, qPrintable(out + err));
         verifyRefusalBox(out, err, picture.isEmpty() ? folder.database() : picture, QLatin1String(situation.cause));
-        if (QTest::currentTestFailed())
+        if (QTest::currentTestFailed()) {
             return;
+        }
         QCOMPARE(entriesOf(folder.path()), entriesBefore);
         QVERIFY(bytesOf(folder.database()) == bytesBefore);
     }

@@ -63,7 +63,7 @@ private slots:
             counter = storedCounter(folder.database());
         }
         FixedSequenceRandom replay;
-        QCOMPARE(counters[1], advanceCounter(qint16(counters[0]), replay));
+        QCOMPARE(counters[1], advanceCounter(std::int16_t(counters[0]), replay));
     }
 
     // Start-up may wait a while for another copy before the window shows; once

@@ -50,7 +50,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), qint64(bytes.size()));
+    QCOMPARE(file.write(bytes), std::int64_t(bytes.size()));
 }
 
 QStringList entriesOf(const QString& folder)
@@ -63,8 +63,9 @@ void writeForeignDatabase(const QString& path, const QByteArray& password)
 {
     sqlite3* db = nullptr;
     QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
-    if (!password.isEmpty())
+    if (!password.isEmpty()) {
         sqlite3_key(db, password.constData(), int(password.size()));
+    }
     const char* script = R"(CREATE TABLE "temp"(dato TEXT, dato1 TEXT); INSERT INTO "temp" VALUES('nummag','0');
                             CREATE TABLE hiscores(nome TEXT, punteggio INTEGER, livello INTEGER);)";
     QCOMPARE(sqlite3_exec(db, script, nullptr, nullptr, nullptr), SQLITE_OK);
@@ -75,14 +76,16 @@ void makeGameFile(const QString& path, const QStringList& statements = {})
 {
     Connection cn;
     cn.create(path);
-    for (const QString& sql : statements)
+    for (const QString& sql : statements) {
         cn.execute(sql);
+    }
 }
 
 void spoil(const QString& path, Damage damage, const QStringList& statements)
 {
-    if (damage == Damage::WrongPassword || damage == Damage::NotEncrypted)
+    if (damage == Damage::WrongPassword || damage == Damage::NotEncrypted) {
         return writeForeignDatabase(path, damage == Damage::WrongPassword ? "rk58302746tolbeM" : "");
+    }
     if (damage == Damage::Folder) {
         QVERIFY(QDir().mkpath(path));
         return;
@@ -93,8 +96,9 @@ void spoil(const QString& path, Damage damage, const QStringList& statements)
     case Damage::RandomBytes: {
         QRandomGenerator noise(2024);
         bytes = QByteArray(4096, '\0');
-        for (char& byte : bytes)
+        for (char& byte : bytes) {
             byte = char(noise.bounded(256));
+        }
         break;
     }
     case Damage::Empty:
@@ -121,10 +125,10 @@ QString setCounter(const QString& value)
 }
 
 // A draw as the 24-bit whole number it is made of: exact to compare, unlike floats.
-quint32 top24(float draw)
+std::uint32_t top24(float draw)
 {
     const float scaled = draw * 0x1p24f;
-    return scaled == float(quint32(scaled)) ? quint32(scaled) : 0xffffffffu;
+    return scaled == float(std::uint32_t(scaled)) ? std::uint32_t(scaled) : 0xffffffffu;
 }
 
 // counter + 1 skipped draws, all unlike the step, then the step itself.
@@ -149,7 +153,7 @@ class TestStorage : public QObject {
     }
 
     // Start-up as the window does it.
-    static qint32 startUp(Connection& cn, const QString& path, RandomSource& rnd, RecordSet& rs, QString& sqlText)
+    static std::int32_t startUp(Connection& cn, const QString& path, RandomSource& rnd, RecordSet& rs, QString& sqlText)
     {
         openGameDatabase(cn, path);
         return advanceRandomSequence(cn, rs, sqlText, rnd, path);
@@ -183,7 +187,7 @@ private slots:
         QFETCH(QList<float>, draws);
         QFETCH(int, expected);
         ScriptedRandom rnd(draws);
-        QCOMPARE(::advanceCounter(qint16(counter), rnd), expected);
+        QCOMPARE(::advanceCounter(std::int16_t(counter), rnd), expected);
         QCOMPARE(rnd.remaining(), qsizetype(0));
     }
 
@@ -246,38 +250,41 @@ private slots:
     void roundHalfEven_data()
     {
         QTest::addColumn<double>("value");
-        QTest::addColumn<qint64>("expected");
-        QTest::newRow("0.5") << 0.5 << qint64(0);
-        QTest::newRow("1.5") << 1.5 << qint64(2);
-        QTest::newRow("2.5") << 2.5 << qint64(2);
-        QTest::newRow("-2.5") << -2.5 << qint64(-2);
-        QTest::newRow("-3.5") << -3.5 << qint64(-4);
-        QTest::newRow("under a half") << 2.4999999 << qint64(2);
-        QTest::newRow("over a half") << 2.5000001 << qint64(3);
-        QTest::newRow("large odd half") << 1e15 + 1.5 << qint64(1e15) + 2;
-        QTest::newRow("large even half") << 1e15 + 2.5 << qint64(1e15) + 2;
+        QTest::addColumn<std::int64_t>("expected");
+        QTest::newRow("0.5") << 0.5 << std::int64_t(0);
+        QTest::newRow("1.5") << 1.5 << std::int64_t(2);
+        QTest::newRow("2.5") << 2.5 << std::int64_t(2);
+        QTest::newRow("-2.5") << -2.5 << std::int64_t(-2);
+        QTest::newRow("-3.5") << -3.5 << std::int64_t(-4);
+        QTest::newRow("under a half") << 2.4999999 << std::int64_t(2);
+        QTest::newRow("over a half") << 2.5000001 << std::int64_t(3);
+        QTest::newRow("large odd half") << 1e15 + 1.5 << std::int64_t(1e15) + 2;
+        QTest::newRow("large even half") << 1e15 + 2.5 << std::int64_t(1e15) + 2;
     }
 
     void roundHalfEven()
     {
         QFETCH(double, value);
-        QFETCH(qint64, expected);
-        QCOMPARE(qint64(::roundHalfEven(value)), expected);
+        QFETCH(std::int64_t, expected);
+        QCOMPARE(std::int64_t(::roundHalfEven(value)), expected);
     }
 
     void fixedSequenceFirstDraws()
     {
         // PCG32's published first outputs for state 42, stream 54.
         FixedSequenceRandom raw;
-        for (quint32 reference : {0xa15c02b7u, 0x7b47f409u, 0xba1d3330u, 0x83d2f293u, 0xbfa4784bu, 0xcbed606eu})
+        for (std::uint32_t reference : {0xa15c02b7u, 0x7b47f409u, 0xba1d3330u, 0x83d2f293u, 0xbfa4784bu, 0xcbed606eu}) {
             QCOMPARE(raw.nextUInt32(), reference);
+        }
 
         // What every saved counter means: these draws, n * 2^-24 exactly.
         FixedSequenceRandom rnd;
-        for (quint32 expected : {10574850u, 8079348u, 12197171u, 8639218u, 12559480u})
+        for (std::uint32_t expected : {10574850u, 8079348u, 12197171u, 8639218u, 12559480u}) {
             QCOMPARE(top24(rnd.Rnd()), expected);
-        for (int i = 5; i < 27001; ++i)
+        }
+        for (int i = 5; i < 27001; ++i) {
             rnd.Rnd();
+        }
         QCOMPARE(top24(rnd.Rnd()), 5236942u);  // the 27002nd, the last a start-up can reach
     }
 
@@ -329,17 +336,18 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(int, counter);
         const QString path = freshPath();
-        if (!stored.isNull())
+        if (!stored.isNull()) {
             makeGameFile(path, {setCounter(QLatin1Char('\'') + stored + QLatin1Char('\''))});
+        }
 
         FixedSequenceRandom rnd;
         Connection cn;
         RecordSet rs;
         QString sqlText;
-        const qint32 next = startUp(cn, path, rnd, rs, sqlText);
+        const std::int32_t next = startUp(cn, path, rnd, rs, sqlText);
 
         FixedSequenceRandom reference;
-        QCOMPARE(next, ::advanceCounter(qint16(counter), reference));
+        QCOMPARE(next, ::advanceCounter(std::int16_t(counter), reference));
         QCOMPARE(top24(rnd.Rnd()), top24(reference.Rnd()));  // levels are dealt from just after the step
         QCOMPARE(sqlText, ::counterUpdateSql(next));
         QCOMPARE(rs.field(QStringLiteral("dato1")).toString(), stored.isNull() ? QStringLiteral("0") : stored);
@@ -518,10 +526,11 @@ private slots:
         cn.addRow(QStringLiteral("hiscores"), {"ann", 500, 2});
         cn.addRow(QStringLiteral("hiscores"), {"bob", 300, 1});
         const QString sqlText = QStringLiteral("delete * from hiscores");
-        if (asRecordSet)
+        if (asRecordSet) {
             QVERIFY(cn.openRecordSet(sqlText).eof());
-        else
+        } else {
             cn.execute(sqlText);
+        }
         QVERIFY(cn.openRecordSet(QStringLiteral("hiscores")).eof());
         QCOMPARE(cn.openRecordSet(QStringLiteral("temp")).rowCount(), 1);
     }
@@ -555,8 +564,9 @@ private slots:
     {
         Connection cn;
         cn.create(freshPath());
-        for (const char* score : {"900", "10000", "25"})
+        for (const char* score : {"900", "10000", "25"}) {
             cn.addRow(QStringLiteral("hiscores"), {score, score, 1});
+        }
         const RecordSet best = cn.openRecordSet(kBestFirst);
         const RecordSet added = cn.openRecordSet(QStringLiteral("hiscores"));
         const QStringList bestOrder{"10000", "900", "25"};

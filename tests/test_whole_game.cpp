@@ -160,10 +160,12 @@ private slots:
 
         int bank = 0;
         for (int move = 1; move <= 3; ++move) {
-            for (int tick = 0; tick < fastClickTicks[move - 1]; ++tick)
+            for (int tick = 0; tick < fastClickTicks[move - 1]; ++tick) {
                 game.Timer3_Timer();
-            for (int blink = 0; blink < blinks; ++blink)
+            }
+            for (int blink = 0; blink < blinks; ++blink) {
                 game.Timer1_Timer();
+            }
             QCOMPARE(ui.Shape2[move].visible(), blinks % 2 == 0);
             // After a move the bank shows bare, then with 190, 180, ... 10
             // on top, then bare again.
@@ -213,15 +215,18 @@ private slots:
         QFETCH(bool, newHiScore);
         Player& p = *player;
         Form1Controls& ui = p.ui();
-        for (int row = 0; row < 10; ++row)
+        for (int row = 0; row < 10; ++row) {
             p.game().cn.addRow(QStringLiteral("hiscores"), {QStringLiteral("best"), listed, 9});
+        }
         p.startNewGame();
         p.plant(0, "1b", 1);
         p.plant(22, intoABlackHole ? "4bh" : "1");
-        if (!intoABlackHole)
+        if (!intoABlackHole) {
             p.game().cellCodes(22, CellCodes::kUsedMark) = 1;
-        for (int cell : {120, 121, 142, 143})
+        }
+        for (int cell : {120, 121, 142, 143}) {
             p.game().cellCodes(cell, CellCodes::kUsedMark) = 1;
+        }
         p.replan();
         QCOMPARE(ui.Label4.caption(),
                  intoABlackHole ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
@@ -234,8 +239,9 @@ private slots:
         QVERIFY(ui.Picture3.visible());
         QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
-        for (const PictureBox& cell : ui.Picture1)
+        for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
+        }
         QCOMPARE(ui.Label5.caption(), newHiScore ? QStringLiteral("NEW HI-SCORE") : QStringLiteral("GAME OVER"));
         QCOMPARE(ui.Label17.foreColor(), newHiScore ? colours::kGreen : colours::kDarkRed);
         QCOMPARE(ui.Label27.enabled(), newHiScore);
@@ -249,8 +255,9 @@ private slots:
         QVERIFY(!ui.Picture3.visible());
         QCOMPARE(ui.Picture4.visible(), !newHiScore);
         QCOMPARE(ui.Picture5.visible() && ui.Picture6.visible(), newHiScore);
-        if (!newHiScore)
+        if (!newHiScore) {
             return;
+        }
 
         QCOMPARE(ui.Text1.text(), QString());
         QTest::keyClicks(ui.Text1.nativeWidget(), QStringLiteral("Ada"));
@@ -410,8 +417,9 @@ private slots:
         }
         const int clicks = p.game().clickScore;
         window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
-            for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second)
+            for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second) {
                 player->game().Timer4_Timer();
+            }
         };
         window->boxes.answerNext(answer);
 
@@ -435,8 +443,9 @@ private slots:
         QVERIFY(ui.Timer5.enabled());
         QVERIFY(ui.Picture3.visible());
         QCOMPARE(shown(ui.Label17), finalTotal);
-        for (const PictureBox& cell : ui.Picture1)
+        for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
+        }
     }
 
     // Quitting on the result screen of a won level takes NEXT LEVEL away.

@@ -13,16 +13,18 @@ public:
     explicit ScriptedRandom(QList<float> draws) : draws_(std::move(draws))
     {
         for (float draw : draws_) {
-            if (!(draw >= 0.0f && draw < 1.0f))
+            if (!(draw >= 0.0f && draw < 1.0f)) {
                 throw std::logic_error("ScriptedRandom: a draw must lie in [0, 1)");
+            }
         }
     }
 
     float Rnd() override
     {
-        if (next_ >= draws_.size())
+        if (next_ >= draws_.size()) {
             throw std::logic_error("ScriptedRandom: all " + std::to_string(draws_.size()) +
                                    " scripted draws are used up");
+        }
         return draws_.at(next_++);
     }
 
