@@ -142,7 +142,8 @@ private slots:
                                    << QStringList{"new game", "exit", "save name", "time bonus"};
         QTest::newRow("credits") << "credits" << QStringList{"close", "    designed and created  by"}
                                  << QStringList{"credits", "reset"};
-        QTest::newRow("a level") << "new game" << QStringList{"time bonus, 10000", "quit game", "LEVEL 1", "row 1, column 1, player"}
+        QTest::newRow("a level") << "new game"
+                                 << QStringList{"time bonus, 10000", "quit game", "LEVEL 1", "row 1, column 1, player"}
                                  << QStringList{"new game", "reset", "close", "NEXT LEVEL"};
     }
     void whatIsInView()
@@ -289,7 +290,9 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::newRow("time bonus") << "tick" << QStringLiteral("time bonus, %1").arg(10000 - 10)
                                     << QString::number(10000 - 10);
-        QTest::newRow("move message") << "aim at a black hole" << "*black hole" << "";
+        QTest::newRow("move message") << "aim at a black hole"
+                                      << "*black hole"
+                                      << "";
         QTest::newRow("result") << "lose" << QStringLiteral("NEW HI-SCORE, %1").arg(10000 + 3000 - 10) << "";
     }
     void changesAreAnnounced()

@@ -487,8 +487,9 @@ private:
     // until it stops itself.
     void secondsGoBy(int seconds)
     {
-        for (int second = 0; second < seconds && window->ui().Timer5.enabled(); ++second)
+        for (int second = 0; second < seconds && window->ui().Timer5.enabled(); ++second) {
             window->game().Timer5_Timer();
+        }
     }
 
     void expectOneReadFailure()

@@ -30,8 +30,7 @@ void installAccessibleForm()
 }
 
 AccessibleForm::AccessibleForm(Form1& form)
-    : QAccessibleWidget(&form, QAccessible::Window), form_(form), spoken_(spokenControls(form)),
-      ids_(spoken_.size(), 0)
+    : QAccessibleWidget(&form, QAccessible::Window), form_(form), spoken_(spokenControls(form)), ids_(spoken_.size(), 0)
 {
     // The captions are watched only from the moment a reader first asks for
     // the window: without one, the counters' several changes a second cost

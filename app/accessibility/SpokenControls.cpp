@@ -12,7 +12,7 @@ using QAccessible::Button;
 using QAccessible::StaticText;
 
 // Labels that act as buttons and say what they do in their caption.
-Label F::* const kCaptionButtons[] = {
+Label F::*const kCaptionButtons[] = {
     &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label26, &F::Label48,
 };
 
@@ -22,12 +22,15 @@ struct MarkButton {
     const char* name;
 };
 const MarkButton kMarkButtons[] = {
-    {&F::Label35, "close"}, {&F::Label38, "close"}, {&F::Label45, "close"}, {&F::Label37, "save name"},
+    {&F::Label35, "close"},
+    {&F::Label38, "close"},
+    {&F::Label45, "close"},
+    {&F::Label37, "save name"},
 };
 
 // Texts to read on the panels: how to play and credits. The name prompt is
 // the entry box's own name.
-Label F::* const kPanelTexts[] = {
+Label F::*const kPanelTexts[] = {
     &F::Label41, &F::Label42, &F::Label43, &F::Label44, &F::Label46, &F::Label47, &F::Label39, &F::Label40,
 };
 
@@ -37,9 +40,8 @@ struct Counter {
     Label F::*value;
 };
 const Counter kCounters[] = {
-    {&F::Label20, &F::Label21}, {&F::Label6, &F::Label7},   {&F::Label9, &F::Label8},
-    {&F::Label10, &F::Label11}, {&F::Label12, &F::Label13}, {&F::Label18, &F::Labeldoor},
-    {&F::Label28, &F::Label29}, {&F::Label15, &F::Label16},
+    {&F::Label20, &F::Label21}, {&F::Label6, &F::Label7},     {&F::Label9, &F::Label8},   {&F::Label10, &F::Label11},
+    {&F::Label12, &F::Label13}, {&F::Label18, &F::Labeldoor}, {&F::Label28, &F::Label29}, {&F::Label15, &F::Label16},
 };
 
 SpokenControl captionText(Label& label)
@@ -77,15 +79,20 @@ void addMenuAndPanels(std::vector<SpokenControl>& spoken, F& ui)
     for (Label F::*member : kPanelTexts) {
         spoken.push_back(captionText(ui.*member));
     }
-    spoken.push_back({&ui.Label32, StaticText,
+    spoken.push_back({&ui.Label32,
+                      StaticText,
                       [&ui] {
                           const QString rows = hiScoreRows(ui);
-                          return rows.isEmpty() ? ui.Label30.caption() : ui.Label30.caption() + QStringLiteral(": ") + rows;
+                          return rows.isEmpty() ? ui.Label30.caption()
+                                                : ui.Label30.caption() + QStringLiteral(": ") + rows;
                       },
                       {},
                       {&ui.Label32}});
-    spoken.push_back({&ui.Text1, QAccessible::EditableText, [&ui] { return ui.Label36.caption(); },
-                      [&ui] { return ui.Text1.text(); }, {}});
+    spoken.push_back({&ui.Text1,
+                      QAccessible::EditableText,
+                      [&ui] { return ui.Label36.caption(); },
+                      [&ui] { return ui.Text1.text(); },
+                      {}});
 }
 
 void addScoreColumn(std::vector<SpokenControl>& spoken, F& ui)
@@ -94,7 +101,8 @@ void addScoreColumn(std::vector<SpokenControl>& spoken, F& ui)
     for (const Counter& counter : kCounters) {
         const Label& caption = ui.*counter.caption;
         Label& value = ui.*counter.value;
-        spoken.push_back({&value, StaticText,
+        spoken.push_back({&value,
+                          StaticText,
                           [&caption, &value] { return caption.caption() + QStringLiteral(", ") + value.caption(); },
                           [&value] { return value.caption(); },
                           {&value}});
@@ -118,7 +126,8 @@ void addMessages(std::vector<SpokenControl>& spoken, F& ui)
 {
     spoken.push_back(captionText(ui.Label4));
     // The result panel is read as one text: the outcome, then the total.
-    spoken.push_back({&ui.Picture3, StaticText,
+    spoken.push_back({&ui.Picture3,
+                      StaticText,
                       [&ui] {
                           QStringList lines{ui.Label5.caption(), ui.Label17.caption()};
                           lines.removeAll(QString());
