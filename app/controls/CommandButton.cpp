@@ -20,19 +20,9 @@ QString CommandButton::caption() const { return button_->text(); }
 
 void CommandButton::setCaption(const QString& caption) { button_->setText(caption); }
 
-void CommandButton::setFont(const Font& font)
-{
-    font_ = font;
-    button_->setFont(scaledQFont(font_, scale_ > 0 ? scale_ : 1.0));
-}
+void CommandButton::setFont(const Font& font) { font_.set(*button_, font); }
 
-void CommandButton::scaleTo(double scale)
-{
-    if (scale != scale_) {
-        scale_ = scale;
-        button_->setFont(scaledQFont(font_, scale_));
-    }
-}
+void CommandButton::scaleTo(double scale) { font_.scaleTo(*button_, scale); }
 
 void CommandButton::setBackColor(Colour colour)
 {

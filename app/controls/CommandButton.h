@@ -3,6 +3,7 @@
 #include "app/controls/Colour.h"
 #include "app/controls/Control.h"
 #include "app/controls/Font.h"
+#include "app/controls/ScaledWidgetFont.h"
 
 #include <QString>
 
@@ -24,6 +25,5 @@ public:
 
 private:
     QPushButton* button_ = nullptr;
-    Font font_;
-    double scale_ = 0;
+    ScaledWidgetFont font_;
 };

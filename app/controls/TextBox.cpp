@@ -22,19 +22,9 @@ int TextBox::maxLength() const { return edit_->maxLength(); }
 
 void TextBox::setMaxLength(int characters) { edit_->setMaxLength(characters); }
 
-void TextBox::setFont(const Font& font)
-{
-    font_ = font;
-    edit_->setFont(scaledQFont(font_, scale_ > 0 ? scale_ : 1.0));
-}
+void TextBox::setFont(const Font& font) { font_.set(*edit_, font); }
 
-void TextBox::scaleTo(double scale)
-{
-    if (scale != scale_) {
-        scale_ = scale;
-        edit_->setFont(scaledQFont(font_, scale_));
-    }
-}
+void TextBox::scaleTo(double scale) { font_.scaleTo(*edit_, scale); }
 
 void TextBox::setColours(Colour fore, Colour back)
 {

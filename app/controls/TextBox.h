@@ -3,6 +3,7 @@
 #include "app/controls/Colour.h"
 #include "app/controls/Control.h"
 #include "app/controls/Font.h"
+#include "app/controls/ScaledWidgetFont.h"
 
 #include <QString>
 
@@ -28,6 +29,5 @@ public:
 
 private:
     QLineEdit* edit_ = nullptr;
-    Font font_;
-    double scale_ = 0;
+    ScaledWidgetFont font_;
 };
