@@ -1,11 +1,14 @@
 // The window as the player first sees it: every control in its design state,
 // the panels stacked so the menu hides the board, and the exit.
 #include "app/controls/ControlTree.h"
+#include "app/controls/PictureFiles.h"
 #include "app/controls/Viewport.h"
 #include "support/Player.h"
 #include "support/StartedWindow.h"
 
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImageReader>
 #include <QRegularExpression>
 #include <QTextLayout>
 #include <QWidget>
@@ -401,6 +404,38 @@ private slots:
         }
         QCOMPARE(ui.Text1.maxLength(), 25);
         QCOMPARE(ui.Text1.text(), QStringLiteral("1234567890123456789012345"));
+    }
+
+    // Every picture comes out at the size its box shows, with as many pixels
+    // as the density asks for, whether it was decoded from the full file or
+    // from a smaller rendition of it. Sizes are worked out from the full file.
+    void picturesAreSharpAtEveryDensity_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<double>("density");
+        const QStringList files{QStringLiteral(":/banner.jpg"), QStringLiteral(":/howto_arrow.jpg"),
+                                GameFiles::besideProgram(window->folder.path()).picturesFolder + QStringLiteral("/door.jpg")};
+        for (const QString& file : files) {
+            for (const double density : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) {
+                QTest::addRow("%s at %.2f", qPrintable(QFileInfo(file).fileName()), density) << file << density;
+            }
+        }
+    }
+    void picturesAreSharpAtEveryDensity()
+    {
+        QFETCH(QString, file);
+        QFETCH(double, density);
+        const QSize full = QImageReader(file).size();
+        QVERIFY(full.isValid());
+        const QSizeF shown = QSizeF(full) / 3.0;
+        const double drawnAt = std::min(std::ceil(density * 2) / 2, 3.0);
+
+        const Picture picture = decodePicture(file);
+        const QPixmap& pixels = sharpPixels(picture, density);
+        QCOMPARE(pixels.devicePixelRatio(), drawnAt);
+        QVERIFY2(std::abs(pixels.width() - shown.width() * drawnAt) <= 1.0, qPrintable(QString::number(pixels.width())));
+        QVERIFY2(std::abs(pixels.height() - shown.height() * drawnAt) <= 1.0,
+                 qPrintable(QString::number(pixels.height())));
     }
 
     // A disabled box must look like an enabled one: it only stops answering.

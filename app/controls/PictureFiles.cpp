@@ -1,5 +1,6 @@
 #include "app/controls/PictureFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -15,14 +16,40 @@ double displayDensity()
     return std::min(density, kPictureDensity);
 }
 
+// A picture built into the program may come with smaller renditions beside
+// it, "banner@1x.jpg" and "banner@2x.jpg" for "banner.jpg": the smallest one
+// at least as dense as the window needs is decoded. That is far cheaper than
+// shrinking the full picture, which for the banner was the dearest step of
+// start-up. Files the player may replace have no renditions.
+struct Rendition {
+    QString file;
+    double density;
+};
+
+Rendition renditionFor(const QString& file, double density)
+{
+    if (file.startsWith(QLatin1String(":/"))) {
+        const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
+        for (int smaller = std::max(1, int(std::ceil(density))); smaller < kPictureDensity; ++smaller) {
+            QString candidate = file;
+            candidate.insert(dot, QStringLiteral("@%1x").arg(smaller));
+            if (QFile::exists(candidate)) {
+                return {candidate, double(smaller)};
+            }
+        }
+    }
+    return {file, kPictureDensity};
+}
+
 // Decoded straight to the size shown at `density`, so a window never holds
 // (or scales, at every paint) more pixels than it draws.
 QPixmap decodeAt(const QString& file, double density)
 {
-    QImageReader reader(file);
+    const Rendition rendition = renditionFor(file, density);
+    QImageReader reader(rendition.file);
     const QSize drawn = reader.size();
-    if (drawn.isValid() && density < kPictureDensity) {
-        reader.setScaledSize(drawn * (density / kPictureDensity));
+    if (drawn.isValid() && density < rendition.density) {
+        reader.setScaledSize(drawn * (density / rendition.density));
     }
     QImage image = reader.read();
     if (image.isNull()) {

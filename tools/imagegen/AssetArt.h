@@ -13,11 +13,12 @@ class QPainter;
 namespace assetart {
 
 // The banner is drawn in units of half a pixel of the design (it is shown at
-// 926 x 145) and written three times as large, for windows scaled up to three
-// times.
+// 926 x 145). It is written three times as large, for windows scaled up to
+// three times, and again at one and two times: the game decodes the smallest
+// file that is sharp enough rather than shrinking the largest at every start.
 constexpr int kBannerWidth = 1852;
 constexpr int kBannerHeight = 290;
-constexpr double kBannerFileScale = 1.5;
+constexpr int kBannerUnitsPerPixel = 2;
 // The panels open 128 pixels down the window, over the banner's bottom strip:
 // the drawing keeps above it, so a panel never slices it.
 constexpr int kBannerArtHeight = 256;
@@ -27,7 +28,8 @@ constexpr int kBannerArtHeight = 256;
 inline constexpr const char* kHowToArrowTile = "2c";
 inline constexpr std::array<LabelPlace, 2> kHowToArrowLabels{{{0, 160}, {160, 360}}};
 
-QImage renderBanner();
+// The banner at `density` pixels to a pixel of the design.
+QImage renderBanner(int density);
 
 // The game's emblem: an arrow tile bending towards a door, with a transparent
 // surround so it sits on any title bar or desktop. It is painted in a square

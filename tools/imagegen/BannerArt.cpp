@@ -143,13 +143,14 @@ void paintTitle(QPainter& painter, const QRectF& area)
 
 }  // namespace
 
-QImage renderBanner()
+QImage renderBanner(int density)
 {
-    QImage image(qRound(kBannerWidth * kBannerFileScale), qRound(kBannerHeight * kBannerFileScale),
+    QImage image(kBannerWidth * density / kBannerUnitsPerPixel, kBannerHeight * density / kBannerUnitsPerPixel,
                  QImage::Format_RGB32);
     image.fill(palette::kWindow);
     QPainter painter(&image);
-    painter.scale(kBannerFileScale, kBannerFileScale);
+    const double scale = double(density) / kBannerUnitsPerPixel;
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 

@@ -111,8 +111,7 @@ QImage renderContactSheet()
         x += 220;
     }
 
-    const QImage banner = assetart::renderBanner().scaled(assetart::kBannerWidth / 2, assetart::kBannerHeight / 2,
-                                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage banner = assetart::renderBanner(1);
     painter.drawImage(QPoint(kMargin, howToY + 130), banner);
     return sheet;
 }

@@ -27,8 +27,10 @@ struct DesignAsset {
 
 QImage howToIcon(const char* picture, int pixels) { return tileart::renderTile(QString::fromLatin1(picture), pixels); }
 
-const std::array<DesignAsset, 11> kDesignAssets{{
-    {"banner.jpg", assetart::renderBanner},
+const std::array<DesignAsset, 13> kDesignAssets{{
+    {"banner.jpg", [] { return assetart::renderBanner(3); }},
+    {"banner@2x.jpg", [] { return assetart::renderBanner(2); }},
+    {"banner@1x.jpg", [] { return assetart::renderBanner(1); }},
     {"howto_door.jpg", [] { return howToIcon("door", kHowToIconPixels); }},
     {"howto_blackhole.jpg", [] { return howToIcon("4bh", kHowToIconPixels); }},
     {"howto_greenbox.jpg", [] { return howToIcon("ok", kHowToIconPixels); }},
