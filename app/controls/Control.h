@@ -61,6 +61,8 @@ public:
     // Draws the control in its own pixels of the design, its top left at the
     // painter's origin; what lies inside it is drawn afterwards, over it.
     virtual void paint(QPainter&) const {}
+    // Whether its paint covers every pixel of it, hiding what lies beneath.
+    virtual bool opaque() const { return false; }
     // Whether a click on the control stops there; an outline lets it through
     // to whatever lies beneath.
     virtual bool takesClicks() const { return true; }

@@ -7,6 +7,14 @@
 
 void Label::create(Control& container) { attach(container); }
 
+const QFont& Label::qfont() const
+{
+    if (!qfont_) {
+        qfont_ = toQFont(font_);
+    }
+    return *qfont_;
+}
+
 int Label::textFlags() const
 {
     static constexpr int kHorizontal[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter};
@@ -22,7 +30,7 @@ void Label::paint(QPainter& painter) const
     if (caption_.isEmpty()) {
         return;
     }
-    painter.setFont(qfont_);
+    painter.setFont(qfont());
     painter.setPen(toQColor(foreColor_));
     // A label lower than one line of its font (the rule above the total)
     // shows the middle of the line rather than only its top.
@@ -69,7 +77,7 @@ void Label::setTransparent(bool transparent)
 void Label::setFont(const Font& font)
 {
     font_ = font;
-    qfont_ = toQFont(font_);
+    qfont_.reset();
     if (autoSize_) {
         fitToCaption();
     }
@@ -92,7 +100,7 @@ void Label::setAutoSize(bool autoSize)
 
 void Label::fitToCaption()
 {
-    const QFontMetrics metrics(qfont_);
+    const QFontMetrics metrics(qfont());
     const QSize size = metrics.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
     setGeometry(left_, top_, size.width() * twips::kPerPixel, size.height() * twips::kPerPixel);
 }

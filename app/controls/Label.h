@@ -6,6 +6,7 @@
 
 #include <QFont>
 #include <QString>
+#include <optional>
 
 enum class Alignment { Left, Right, Center };
 
@@ -26,7 +27,9 @@ public:
     void setTransparent(bool transparent);
 
     const Font& font() const { return font_; }
-    const QFont& qfont() const { return qfont_; }
+    // Worked out when first drawn or measured: most labels wait on panels
+    // that start-up never shows, and each new font costs a font lookup.
+    const QFont& qfont() const;
     void setFont(const Font& font);
     Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
@@ -37,6 +40,7 @@ public:
     // How the caption is laid out in the label: alignment and word wrap.
     int textFlags() const;
     void paint(QPainter& painter) const override;
+    bool opaque() const override { return !transparent_; }
 
     // Told after every change of the caption, so a screen reader hears the
     // counters and messages as they change.
@@ -50,7 +54,7 @@ private:
     Colour backColor_ = colours::kMenuText;
     bool transparent_ = false;
     Font font_;
-    QFont qfont_ = toQFont(Font{});
+    mutable std::optional<QFont> qfont_;
     Alignment alignment_ = Alignment::Left;
     bool autoSize_ = false;
 };

@@ -14,14 +14,32 @@ namespace {
 // the usual title bars and borders, so that the whole of it fits.
 constexpr QMargins kFrameAllowance{8, 40, 8, 8};
 
+bool painted(const Control& control) { return control.visible() && !control.nativeWidget(); }
+
+// Whether an opaque control stacked above the one at `index` hides all of it.
+// The menu and the panels lie over the counters and the board: not drawing
+// what they hide halves the first paint.
+bool hiddenByLaterSibling(const std::vector<Control*>& siblings, std::size_t index, const QRect& rect)
+{
+    for (std::size_t later = index + 1; later < siblings.size(); ++later) {
+        const Control& above = *siblings[later];
+        if (painted(above) && above.opaque() && above.pixelRect().contains(rect)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void paintInside(const Control& container, QPainter& painter, const QRectF& dirty)
 {
-    for (const Control* child : container.children()) {
-        if (!child->visible() || child->nativeWidget()) {
+    const std::vector<Control*>& children = container.children();
+    for (std::size_t index = 0; index < children.size(); ++index) {
+        const Control* child = children[index];
+        if (!painted(*child)) {
             continue;
         }
         const QRect rect = child->pixelRect();
-        if (!dirty.intersects(rect)) {
+        if (!dirty.intersects(rect) || hiddenByLaterSibling(children, index, rect)) {
             continue;
         }
         if (child->children().empty()) {
