@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <random>
+#include <thread>
 
 namespace {
 
@@ -17,7 +18,12 @@ std::span<const unsigned char> bytesOf(std::string_view text)
 
 DatabaseKey DatabaseKey::derive(std::string_view password, const Salt& salt)
 {
-    const std::vector<unsigned char> derived = pbkdf2HmacSha1(bytesOf(password), salt, kRounds, kKeyBytes);
+    // The key is worked out while the window is built: it may take every core but the one
+    // the window needs. On two cores a second thread for the key's second block would only
+    // take turns with the window's, and start-up would wait for both.
+    const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
+    const unsigned threads = std::max(1U, cores - 1);
+    const std::vector<unsigned char> derived = pbkdf2HmacSha1(bytesOf(password), salt, kRounds, kKeyBytes, threads);
     DatabaseKey result;
     result.salt = salt;
     std::copy(derived.begin(), derived.end(), result.key.begin());

@@ -108,27 +108,32 @@ Digest deriveBlock(std::span<const unsigned char> password, std::span<const unsi
 }  // namespace
 
 std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> password, std::span<const unsigned char> salt,
-                                          int rounds, std::size_t length)
+                                          int rounds, std::size_t length, unsigned threads)
 {
     if (rounds < 1) {
         throw std::invalid_argument("pbkdf2HmacSha1: at least one round");
     }
     const std::size_t blockCount = (length + kDigestBytes - 1) / kDigestBytes;
-    // Blocks after the first run on their own threads while this one works out the first.
-    std::vector<std::future<Digest>> laterBlocks;
-    for (std::size_t index = 2; index <= blockCount; ++index) {
-        laterBlocks.push_back(
-            std::async(std::launch::async, deriveBlock, password, salt, rounds, static_cast<std::uint32_t>(index)));
+    const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(blockCount, 1));
+    std::vector<Digest> blocks(blockCount);
+    // Worker w works out blocks w + 1, w + 1 + workers, ...; worker 0 is this thread.
+    const auto deriveShare = [&](std::size_t worker) {
+        for (std::size_t block = worker; block < blockCount; block += workers) {
+            blocks[block] = deriveBlock(password, salt, rounds, static_cast<std::uint32_t>(block + 1));
+        }
+    };
+    std::vector<std::future<void>> others;
+    for (std::size_t worker = 1; worker < workers; ++worker) {
+        others.push_back(std::async(std::launch::async, deriveShare, worker));
+    }
+    deriveShare(0);
+    for (auto& other : others) {
+        other.get();
     }
     std::vector<unsigned char> key;
     key.reserve(blockCount * kDigestBytes);
-    if (blockCount > 0) {
-        const Digest first = deriveBlock(password, salt, rounds, 1);
-        key.insert(key.end(), first.begin(), first.end());
-    }
-    for (auto& block : laterBlocks) {
-        const Digest later = block.get();
-        key.insert(key.end(), later.begin(), later.end());
+    for (const Digest& block : blocks) {
+        key.insert(key.end(), block.begin(), block.end());
     }
     key.resize(length);
     return key;

@@ -34,9 +34,10 @@ QByteArray openSslPbkdf2(const QByteArray& password, const QByteArray& salt, int
     return key;
 }
 
-QByteArray ours(const QByteArray& password, const QByteArray& salt, int rounds, int length)
+QByteArray ours(const QByteArray& password, const QByteArray& salt, int rounds, int length, unsigned threads = 2)
 {
-    const std::vector<unsigned char> key = pbkdf2HmacSha1(bytes(password), bytes(salt), rounds, std::size_t(length));
+    const std::vector<unsigned char> key =
+        pbkdf2HmacSha1(bytes(password), bytes(salt), rounds, std::size_t(length), threads);
     return QByteArray(reinterpret_cast<const char*>(key.data()), qsizetype(key.size()));
 }
 
@@ -108,19 +109,35 @@ private slots:
         QCOMPARE(ours(password, salt, rounds, int(expectedHex.size() / 2)).toHex(), expectedHex);
     }
 
+    // Every length on every number of threads: blocks shared out in turn (two threads on three
+    // or five blocks), more threads than blocks, and none asked for.
     void derivationMatchesOpenSsl_data()
     {
         QTest::addColumn<QByteArray>("password");
         QTest::addColumn<int>("rounds");
         QTest::addColumn<int>("length");
+        QTest::addColumn<unsigned>("threads");
         const QByteArray game(Connection::kPassword);
-        QTest::newRow("the game's key") << game << DatabaseKey::kRounds << int(DatabaseKey::kKeyBytes);
-        QTest::newRow("exactly one block") << game << 3 << 20;
-        QTest::newRow("one byte into the second block") << game << 3 << 21;
-        QTest::newRow("three blocks") << game << 3 << 60;
-        QTest::newRow("password of 64 bytes") << QByteArray(64, 'k') << 5 << 32;
-        QTest::newRow("password longer than a hash block") << QByteArray(65, 'k') << 5 << 32;
-        QTest::newRow("empty password") << QByteArray() << 5 << 32;
+        const struct {
+            const char* name;
+            QByteArray password;
+            int rounds;
+            int length;
+        } kCases[] = {
+            {"the game's key", game, DatabaseKey::kRounds, int(DatabaseKey::kKeyBytes)},
+            {"exactly one block", game, 3, 20},
+            {"one byte into the second block", game, 3, 21},
+            {"three blocks", game, 3, 60},
+            {"five blocks less a byte", game, 3, 99},
+            {"password of 64 bytes", QByteArray(64, 'k'), 5, 32},
+            {"password longer than a hash block", QByteArray(65, 'k'), 5, 32},
+            {"empty password", QByteArray(), 5, 32},
+        };
+        for (const auto& c : kCases) {
+            for (const unsigned threads : {0U, 1U, 2U, 3U, 8U}) {
+                QTest::addRow("%s, %u threads", c.name, threads) << c.password << c.rounds << c.length << threads;
+            }
+        }
     }
 
     void derivationMatchesOpenSsl()
@@ -128,8 +145,10 @@ private slots:
         QFETCH(QByteArray, password);
         QFETCH(int, rounds);
         QFETCH(int, length);
+        QFETCH(unsigned, threads);
         const QByteArray salt = QByteArray::fromHex("00112233445566778899aabbccddeeff");
-        QCOMPARE(ours(password, salt, rounds, length).toHex(), openSslPbkdf2(password, salt, rounds, length).toHex());
+        QCOMPARE(ours(password, salt, rounds, length, threads).toHex(),
+                 openSslPbkdf2(password, salt, rounds, length).toHex());
     }
 
     void databaseKeyIsTheGamePasswordsDerivation()
