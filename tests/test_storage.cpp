@@ -323,10 +323,18 @@ private slots:
         QTest::newRow("underscore and digits") << "_temp2"
                                                << "_temp2"
                                                << R"(SELECT * FROM "_temp2" ORDER BY rowid)";
-        QTest::newRow("a digit first is no name") << "2temp" << "2temp" << "2temp";
-        QTest::newRow("two words are no name") << "hi scores" << "hi scores" << "hi scores";
-        QTest::newRow("a quote is no name") << "hi\"scores" << "hi\"scores" << "hi\"scores";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("a digit first is no name") << "2temp"
+                                                  << "2temp"
+                                                  << "2temp";
+        QTest::newRow("two words are no name") << "hi scores"
+                                               << "hi scores"
+                                               << "hi scores";
+        QTest::newRow("a quote is no name") << "hi\"scores"
+                                            << "hi\"scores"
+                                            << "hi\"scores";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
 
     void engineDialect()

@@ -414,7 +414,8 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<double>("density");
         const QStringList files{QStringLiteral(":/banner.jpg"), QStringLiteral(":/howto_arrow.jpg"),
-                                GameFiles::besideProgram(window->folder.path()).picturesFolder + QStringLiteral("/door.jpg")};
+                                GameFiles::besideProgram(window->folder.path()).picturesFolder +
+                                    QStringLiteral("/door.jpg")};
         for (const QString& file : files) {
             for (const double density : {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0}) {
                 QTest::addRow("%s at %.2f", qPrintable(QFileInfo(file).fileName()), density) << file << density;
@@ -433,7 +434,8 @@ private slots:
         const Picture picture = decodePicture(file);
         const QPixmap& pixels = sharpPixels(picture, density);
         QCOMPARE(pixels.devicePixelRatio(), drawnAt);
-        QVERIFY2(std::abs(pixels.width() - shown.width() * drawnAt) <= 1.0, qPrintable(QString::number(pixels.width())));
+        QVERIFY2(std::abs(pixels.width() - shown.width() * drawnAt) <= 1.0,
+                 qPrintable(QString::number(pixels.width())));
         QVERIFY2(std::abs(pixels.height() - shown.height() * drawnAt) <= 1.0,
                  qPrintable(QString::number(pixels.height())));
     }
