@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/FontConfigWarmUp.h"
 #include "app/Form1.h"
 #include "app/GameFiles.h"
 #include "app/Launch.h"
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     // starts and the window is built. It makes no Qt object and writes nothing.
     const GameFiles files = locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
+    const FontConfigWarmUp fonts;
 
     QApplication application(argc, argv);
     // Ties the window to its launcher where the desktop goes by the launcher's name (Wayland).
