@@ -1,42 +1,26 @@
 #include "storage/Pbkdf2Sha1.h"
 
-#include <openssl/evp.h>
+// OpenSSL 3 marks the SHA-1 context functions deprecated in favour of its EVP
+// interface, but an EVP context copy allocates and wipes memory on every call,
+// and PBKDF2 copies two contexts in each of its 64 000 rounds: through EVP the
+// key took twice as long. These functions run the same SHA-1 code, and a copy
+// of their context is a plain struct copy.
+#define OPENSSL_API_COMPAT 0x10100000L
+#include <openssl/sha.h>
 
 #include <algorithm>
 #include <array>
 #include <future>
-#include <memory>
 #include <stdexcept>
 
 namespace {
 
-constexpr std::size_t kDigestBytes = 20;  // SHA-1
-constexpr std::size_t kHashBlockBytes = 64;
+constexpr std::size_t kDigestBytes = SHA_DIGEST_LENGTH;
+constexpr std::size_t kHashBlockBytes = SHA_CBLOCK;
 constexpr unsigned char kInnerPad = 0x36;
 constexpr unsigned char kOuterPad = 0x5c;
 
 using Digest = std::array<unsigned char, kDigestBytes>;
-
-struct DigestContextFree {
-    void operator()(EVP_MD_CTX* context) const { EVP_MD_CTX_free(context); }
-};
-using DigestContext = std::unique_ptr<EVP_MD_CTX, DigestContextFree>;
-
-DigestContext newContext()
-{
-    DigestContext context(EVP_MD_CTX_new());
-    if (!context) {
-        throw std::bad_alloc();
-    }
-    return context;
-}
-
-void require(int openSslResult)
-{
-    if (openSslResult != 1) {
-        throw std::runtime_error("SHA-1 is not available from OpenSSL");
-    }
-}
 
 // HMAC-SHA1 keyed once: the password's inner and outer pads are hashed into two states that
 // every message then continues from, which halves the hashing of a round.
@@ -46,45 +30,44 @@ public:
     {
         std::array<unsigned char, kHashBlockBytes> key{};
         if (password.size() > kHashBlockBytes) {
-            unsigned int length = 0;
-            require(EVP_Digest(password.data(), password.size(), key.data(), &length, EVP_sha1(), nullptr));
+            SHA1(password.data(), password.size(), key.data());
         } else {
             std::copy(password.begin(), password.end(), key.begin());
         }
-        startPadded(inner_, key, kInnerPad);
-        startPadded(outer_, key, kOuterPad);
+        inner_ = startPadded(key, kInnerPad);
+        outer_ = startPadded(key, kOuterPad);
     }
 
     // HMAC of the concatenated parts.
-    Digest sign(std::initializer_list<std::span<const unsigned char>> parts)
+    Digest sign(std::initializer_list<std::span<const unsigned char>> parts) const
     {
         Digest innerDigest;
-        require(EVP_MD_CTX_copy_ex(work_.get(), inner_.get()));
+        SHA_CTX work = inner_;
         for (const auto part : parts) {
-            require(EVP_DigestUpdate(work_.get(), part.data(), part.size()));
+            SHA1_Update(&work, part.data(), part.size());
         }
-        require(EVP_DigestFinal_ex(work_.get(), innerDigest.data(), nullptr));
+        SHA1_Final(innerDigest.data(), &work);
 
         Digest result;
-        require(EVP_MD_CTX_copy_ex(work_.get(), outer_.get()));
-        require(EVP_DigestUpdate(work_.get(), innerDigest.data(), innerDigest.size()));
-        require(EVP_DigestFinal_ex(work_.get(), result.data(), nullptr));
+        work = outer_;
+        SHA1_Update(&work, innerDigest.data(), innerDigest.size());
+        SHA1_Final(result.data(), &work);
         return result;
     }
 
 private:
-    static void startPadded(DigestContext& context, const std::array<unsigned char, kHashBlockBytes>& key,
-                            unsigned char pad)
+    static SHA_CTX startPadded(const std::array<unsigned char, kHashBlockBytes>& key, unsigned char pad)
     {
         std::array<unsigned char, kHashBlockBytes> padded;
         std::transform(key.begin(), key.end(), padded.begin(), [pad](unsigned char byte) { return byte ^ pad; });
-        require(EVP_DigestInit_ex(context.get(), EVP_sha1(), nullptr));
-        require(EVP_DigestUpdate(context.get(), padded.data(), padded.size()));
+        SHA_CTX context;
+        SHA1_Init(&context);
+        SHA1_Update(&context, padded.data(), padded.size());
+        return context;
     }
 
-    DigestContext inner_ = newContext();
-    DigestContext outer_ = newContext();
-    DigestContext work_ = newContext();
+    SHA_CTX inner_;
+    SHA_CTX outer_;
 };
 
 // Block `index` (from 1) of the output: U1 = HMAC(salt || index), Un = HMAC(Un-1), all XORed.
