@@ -1,10 +1,13 @@
 #include "storage/PreparedDatabaseKey.h"
 
 #include "storage/Connection.h"
+#include "storage/EngineCipherWarmUp.h"
 
 DatabaseKey PreparedDatabaseKey::gameKeyForFile(const std::filesystem::path& file)
 {
-    return keyForFile(Connection::kPassword, file);
+    DatabaseKey key = keyForFile(Connection::kPassword, file);
+    warmUpEngineCipher();
+    return key;
 }
 
 PreparedDatabaseKey::PreparedDatabaseKey(std::filesystem::path file, Preparation prepare)

@@ -16,7 +16,8 @@ class PreparedDatabaseKey {
 public:
     using Preparation = DatabaseKey (*)(const std::filesystem::path& file);
 
-    // The game's key for the file; a test may put another preparation in its place.
+    // The game's key for the file, and OpenSSL readied for the engine that
+    // opens it; a test may put another preparation in its place.
     static DatabaseKey gameKeyForFile(const std::filesystem::path& file);
 
     explicit PreparedDatabaseKey(std::filesystem::path file, Preparation prepare = gameKeyForFile);
