@@ -56,7 +56,10 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     setWindowTitle(words::kTitle);
     setWindowIcon(gameIcon());
 
-    buildForm1(ui_, this);
+    // The pictures are decoded on a thread of their own while the controls
+    // are made; the design's are set last, the tiles read by Form_Load.
+    game_.pictures().prefetch(designPictureFiles() + game_.TilePictureFiles());
+    buildForm1(ui_, this, game_.pictures());
     connectHandlers();
     installAccessibleForm();
 }

@@ -199,6 +199,11 @@ const BoxRow kHowToPlayIcons[] = {
 };
 // clang-format on
 
+// The boxes that show a picture of the design.
+const std::array<const BoxRow*, 5> kPictureRows{
+    &kBanner, &kHowToPlayIcons[0], &kHowToPlayIcons[1], &kHowToPlayIcons[2], &kHowToPlayIcons[3],
+};
+
 PictureBox& place(F& ui, Control& container, const BoxRow& row)
 {
     PictureBox& box = ui.*row.box;
@@ -206,16 +211,22 @@ PictureBox& place(F& ui, Control& container, const BoxRow& row)
     box.setBackColor(row.back);
     box.create(container);
     box.setGeometry(row.left, row.top, row.width, row.height);
-    if (row.picture) {
+    box.setVisible(row.visible);
+    return box;
+}
+
+// Set once every control is made, so that their decoding, started before,
+// had all that time on its own thread.
+void setDesignPictures(F& ui, PictureFiles& pictures)
+{
+    for (const BoxRow* row : kPictureRows) {
         try {
-            box.setPicture(decodePicture(QString::fromLatin1(row.picture)));
+            (ui.*row->box).setPicture(pictures.load(QString::fromLatin1(row->picture)));
         } catch (const PictureError&) {
             // The design pictures are built into the program; should one be
             // lost all the same, the box shows its background instead.
         }
     }
-    box.setVisible(row.visible);
-    return box;
 }
 
 void buildScoreColumnAndMarkers(F& ui)
@@ -318,7 +329,16 @@ const TimerRow kTimers[] = {
 
 }  // namespace
 
-void buildForm1(Form1Controls& ui, QWidget* window)
+QStringList designPictureFiles()
+{
+    QStringList files;
+    for (const BoxRow* row : kPictureRows) {
+        files << QString::fromLatin1(row->picture);
+    }
+    return files;
+}
+
+void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures)
 {
     ui.Form1.create(window);
     // Bottom to top: what lies on the window's own surface, then the menu,
@@ -334,4 +354,5 @@ void buildForm1(Form1Controls& ui, QWidget* window)
     for (const TimerRow& row : kTimers) {
         (ui.*row.timer).create(window, row.intervalMs);
     }
+    setDesignPictures(ui, pictures);
 }

@@ -8,17 +8,28 @@ Game::Game(Form1Controls& ui, GameFiles files, RandomSource& random, MessageBoxe
 {
 }
 
-Picture Game::LoadTilePicture(const QString& name)
+QString Game::TilePictureFile(const QString& name) const
 {
-    return pictures_.load(files_.picturesFolder + QLatin1Char('/') + name + QStringLiteral(".jpg"));
+    return files_.picturesFolder + QLatin1Char('/') + name + QStringLiteral(".jpg");
+}
+
+Picture Game::LoadTilePicture(const QString& name) { return pictures_.load(TilePictureFile(name)); }
+
+QStringList Game::TilePictureFiles() const
+{
+    QStringList files;
+    for (const tiles::ArrowTile& tile : tiles::kArrowTiles) {
+        files << TilePictureFile(QLatin1String(tile.code));
+    }
+    for (const char* special : {tiles::kBlackHole, tiles::kDoor, tiles::kUsedBox}) {
+        files << TilePictureFile(QLatin1String(special));
+    }
+    return files;
 }
 
 void Game::CheckTilePictures()
 {
-    for (const tiles::ArrowTile& tile : tiles::kArrowTiles) {
-        LoadTilePicture(QLatin1String(tile.code));
-    }
-    for (const char* special : {tiles::kBlackHole, tiles::kDoor, tiles::kUsedBox}) {
-        LoadTilePicture(QLatin1String(special));
+    for (const QString& file : TilePictureFiles()) {
+        pictures_.load(file);
     }
 }

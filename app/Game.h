@@ -75,6 +75,10 @@ public:
     // Reads every picture a level can need, so a missing file is reported at
     // start-up and not in the middle of a game.
     void CheckTilePictures();
+    // Those files, in the order CheckTilePictures reads them.
+    QStringList TilePictureFiles() const;
+    // Where the window's pictures are read and kept, tiles and design alike.
+    PictureFiles& pictures() { return pictures_; }
 
     // board/BuildLevel.cpp
     // Deals the level levelNumber: door, tiles, counters, the first move, and
@@ -147,6 +151,8 @@ public:
     MessageBoxes& boxes;
 
 private:
+    QString TilePictureFile(const QString& name) const;
+
     GameFiles files_;
     PreparedDatabaseKey* preparedKey_;
     PictureFiles pictures_;

@@ -6,10 +6,12 @@
 #include "support/Player.h"
 #include "support/StartedWindow.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextLayout>
 #include <QWidget>
 #include <algorithm>
@@ -438,6 +440,45 @@ private slots:
                  qPrintable(QString::number(pixels.width())));
         QVERIFY2(std::abs(pixels.height() - shown.height() * drawnAt) <= 1.0,
                  qPrintable(QString::number(pixels.height())));
+    }
+
+    // Pictures decoded ahead on their own thread come out as a plain read
+    // would, and what happens to a file after the prefetch began is what
+    // counts: one written since is read, one removed since is missing.
+    void prefetchedPicturesAreThePicturesOfNow_data()
+    {
+        QTest::addColumn<bool>("thereAtPrefetch");
+        QTest::addColumn<bool>("thereAtLoad");
+        QTest::newRow("there all along") << true << true;
+        QTest::newRow("written after the prefetch") << false << true;
+        QTest::newRow("removed after the prefetch") << true << false;
+    }
+    void prefetchedPicturesAreThePicturesOfNow()
+    {
+        QFETCH(bool, thereAtPrefetch);
+        QFETCH(bool, thereAtLoad);
+        const QString source = GameFiles::besideProgram(window->folder.path()).picturesFolder + "/door.jpg";
+        const QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("door.jpg"));
+        if (thereAtPrefetch) {
+            QVERIFY(QFile::copy(source, file));
+        }
+        PictureFiles pictures;
+        pictures.prefetch({file, source});
+        // The decoder takes the files in order: once it is done with the
+        // second, it has tried the first as it was then.
+        const QImage expected = pictures.load(source).pixels().toImage();
+        if (thereAtLoad && !thereAtPrefetch) {
+            QVERIFY(QFile::copy(source, file));
+        }
+        if (!thereAtLoad && thereAtPrefetch) {
+            QVERIFY(QFile::remove(file));
+        }
+        if (!thereAtLoad) {
+            QVERIFY_THROWS_EXCEPTION(PictureError, pictures.load(file));
+            return;
+        }
+        QCOMPARE(pictures.load(file).pixels().toImage(), expected);
     }
 
     // A disabled box must look like an enabled one: it only stops answering.

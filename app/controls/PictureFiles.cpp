@@ -42,8 +42,8 @@ Rendition renditionFor(const QString& file, double density)
 }
 
 // Decoded straight to the size shown at `density`, so a window never holds
-// (or scales, at every paint) more pixels than it draws.
-QPixmap decodeAt(const QString& file, double density)
+// (or scales, at every paint) more pixels than it draws. Safe on any thread.
+QImage decodeImageAt(const QString& file, double density)
 {
     const Rendition rendition = renditionFor(file, density);
     QImageReader reader(rendition.file);
@@ -55,10 +55,12 @@ QPixmap decodeAt(const QString& file, double density)
     if (image.isNull()) {
         throw PictureError(file, reader.errorString());
     }
-    QPixmap pixels = QPixmap::fromImage(std::move(image));
-    pixels.setDevicePixelRatio(density);
-    return pixels;
+    image.setDevicePixelRatio(density);
+    return image;
 }
+
+// Pixels belong to the main thread: made from a decoded image there.
+QPixmap decodeAt(const QString& file, double density) { return QPixmap::fromImage(decodeImageAt(file, density)); }
 
 }  // namespace
 
@@ -86,6 +88,36 @@ const QPixmap& sharpPixels(const Picture& picture, double density)
     return pixels;
 }
 
+PictureFiles::~PictureFiles()
+{
+    if (decoder_.joinable()) {
+        decoder_.join();
+    }
+}
+
+void PictureFiles::prefetch(const QStringList& files)
+{
+    if (decoder_.joinable()) {
+        return;
+    }
+    const double density = displayDensity();
+    std::vector<std::promise<QImage>> images(std::size_t(files.size()));
+    for (qsizetype index = 0; index < files.size(); ++index) {
+        prefetched_.emplace(files[index], images[std::size_t(index)].get_future());
+    }
+    decoder_ = std::thread([files, density, images = std::move(images)]() mutable {
+        for (qsizetype index = 0; index < files.size(); ++index) {
+            QImage image;
+            try {
+                image = decodeImageAt(files[index], density);
+            } catch (const PictureError&) {
+                // load() reads the file again and reports what is wrong.
+            }
+            images[std::size_t(index)].set_value(std::move(image));
+        }
+    });
+}
+
 Picture PictureFiles::load(const QString& file)
 {
     if (const auto found = decoded_.constFind(file); found != decoded_.constEnd()) {
@@ -94,7 +126,12 @@ Picture PictureFiles::load(const QString& file)
     if (!QFileInfo::exists(file)) {
         throw PictureError(file, QStringLiteral("the file is missing"));
     }
-    Picture picture = decodePicture(file);
+    QImage image;
+    if (auto prefetched = prefetched_.find(file); prefetched != prefetched_.end()) {
+        image = prefetched->second.get();
+        prefetched_.erase(prefetched);
+    }
+    Picture picture = image.isNull() ? decodePicture(file) : Picture(QPixmap::fromImage(std::move(image)), file);
     decoded_.insert(file, picture);
     return picture;
 }

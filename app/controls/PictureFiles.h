@@ -5,7 +5,12 @@
 #include "common/FileError.h"
 
 #include <QHash>
+#include <QImage>
 #include <QString>
+#include <QStringList>
+#include <future>
+#include <map>
+#include <thread>
 
 // A picture file that could not be read.
 class PictureError : public FileError {
@@ -35,9 +40,22 @@ const QPixmap& sharpPixels(const Picture& picture, double density);
 // of its 308 cells; decoding the same fifteen files again each time is waste.
 class PictureFiles {
 public:
+    PictureFiles() = default;
+    ~PictureFiles();
+    PictureFiles(const PictureFiles&) = delete;
+    PictureFiles& operator=(const PictureFiles&) = delete;
+
+    // Starts decoding `files`, in order, on a thread of their own, while the
+    // caller goes on building the window; load() then takes their pixels from
+    // there. Start-up decodes twenty pictures: on the main thread that was a
+    // tenth of the time before the window showed. Once per object.
+    void prefetch(const QStringList& files);
+
     // The picture in `file`; throws PictureError when it cannot be read.
     Picture load(const QString& file);
 
 private:
     QHash<QString, Picture> decoded_;
+    std::map<QString, std::future<QImage>> prefetched_;
+    std::thread decoder_;
 };
