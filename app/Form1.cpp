@@ -78,7 +78,13 @@ void Form1::connectHandlers()
         ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
     }
     ui_.Command2.onClick = [this] { game_.Command2_Click(); };
-    ui_.Picture4.onShow = [this] { keyboard_.menuAppeared(); };
+    ui_.Form1.onShownOrHidden = [this] {
+        keyboard_.viewChanged();
+        if (onShownOrHidden) {
+            onShownOrHidden();
+        }
+    };
+    keyboard_.viewChanged();  // the menu the window opens on
 }
 
 QRect Form1::windowRectOf(const Control& control) const { return ui_.Form1.windowRectOf(control).toRect(); }

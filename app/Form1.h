@@ -24,6 +24,10 @@ public:
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
 
+    // Told after any control showed or hid; a screen reader's view of the
+    // window listens here from the moment a reader first asks for it.
+    std::function<void()> onShownOrHidden;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -49,6 +49,17 @@ const Label* KeyboardPlay::highlighted() const
     return drawn_ && controltree::clickWouldReach(item) ? &item : nullptr;
 }
 
+void KeyboardPlay::viewChanged()
+{
+    // The menu comes into view when it shows and when a panel that covered
+    // it closes; the panels leave the menu shown under them.
+    const bool menuInView = controltree::clickWouldLand(menuItem(0));
+    if (menuInView && !menuInView_) {
+        item_ = 0;
+    }
+    menuInView_ = menuInView;
+}
+
 bool KeyboardPlay::moveHighlight(int step)
 {
     if (!controltree::clickWouldReach(menuItem(item_))) {

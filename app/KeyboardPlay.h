@@ -21,7 +21,9 @@ public:
 
     // Acts on a key; false for a key the game has no use for.
     bool keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers);
-    void menuAppeared() { item_ = 0; }
+    // Told whenever controls show or hide, so the highlight can go back to
+    // "new game" when the menu comes into view.
+    void viewChanged();
 
     // The menu item to frame: null until the first key press, and while the
     // menu is out of view or covered.
@@ -36,4 +38,5 @@ private:
     Game& game_;
     int item_ = 0;
     bool drawn_ = false;
+    bool menuInView_ = false;
 };

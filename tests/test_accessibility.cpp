@@ -14,19 +14,23 @@ struct Heard {
     QAccessible::Event type;
     QString name;
     QString value;
+    QAccessibleInterface* iface;
 };
 QList<Heard> heard;
 
 void listen(QAccessibleEvent* event)
 {
     QAccessibleInterface* iface = event->accessibleInterface();
-    if (!iface || event->object()) {
-        return;  // the widgets' own events, which the game's tree does not offer
+    // The real widgets' own events, which the game's tree does not offer;
+    // the window's are kept.
+    const auto* widget = qobject_cast<const QWidget*>(event->object());
+    if (!iface || (event->object() && !(widget && widget->isWindow()))) {
+        return;
     }
     const QString value = event->type() == QAccessible::ValueChanged
                               ? static_cast<QAccessibleValueChangeEvent*>(event)->value().toString()
                               : QString();
-    heard.append({event->type(), iface->text(QAccessible::Name), value});
+    heard.append({event->type(), iface->text(QAccessible::Name), value, iface});
 }
 
 // Qt hands announcements on only while a reader is active.
@@ -37,6 +41,17 @@ void startListening()
 }
 
 QString nameOf(QAccessibleInterface* iface) { return iface->text(QAccessible::Name); }
+
+// The controls a reader was told of as shown, or as hidden, and their names.
+struct Told {
+    QSet<QAccessibleInterface*> controls;
+    QStringList names;
+};
+
+bool anyStartsWith(const QStringList& names, const QString& start)
+{
+    return std::any_of(names.begin(), names.end(), [&start](const QString& name) { return name.startsWith(start); });
+}
 
 QString cellPlace(int cell)
 {
@@ -50,6 +65,16 @@ class AccessibilityTest : public QObject {
 
 private:
     QAccessibleInterface* tree() { return QAccessible::queryAccessibleInterface(window->form.get()); }
+
+    QSet<QAccessibleInterface*> children()
+    {
+        QSet<QAccessibleInterface*> all;
+        QAccessibleInterface* form = tree();
+        for (int i = 0; i < form->childCount(); ++i) {
+            all.insert(form->child(i));
+        }
+        return all;
+    }
 
     QStringList childNames()
     {
@@ -88,6 +113,31 @@ private:
     {
         QAccessibleInterface* iface = cellChild(cell);
         return iface ? nameOf(iface) : QString();
+    }
+
+    // One step of play, as a player or a reader takes it: a control in view
+    // pressed by its name, or a named turn of the game.
+    void perform(const QString& step)
+    {
+        if (step == QLatin1String("countdown")) {
+            player->runCountdown();
+        } else if (step == QLatin1String("black hole below")) {
+            stepDownOnto("4bh");
+        } else if (step == QLatin1String("lose")) {
+            player->clickCell(board::kColumns);
+        } else if (step == QLatin1String("pause")) {
+            for (int tick = 0; tick < 5; ++tick) {
+                player->game().Timer5_Timer();
+            }
+        } else if (step == QLatin1String("name typed")) {
+            QTest::keyClicks(player->ui().Text1.nativeWidget(), QStringLiteral("Ada"));
+        } else if (step == QLatin1String("blink")) {
+            player->game().Timer1_Timer();
+        } else {
+            QAccessibleInterface* control = childNamed(step);
+            QVERIFY2(control, qPrintable(step));
+            control->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
     }
 
     // The player on cell 0 with a tile that steps one cell down, onto `below`.
@@ -320,6 +370,88 @@ private slots:
             return h.type == QAccessible::ValueChanged && h.name == name && h.value == value;
         });
         QCOMPARE(valued, !value.isEmpty());
+    }
+
+    // What the reader is told as panels open and close: each control that
+    // left the view, each that came into it, then once that the window's
+    // children changed; nothing when the view stays as it was. The test
+    // compares with the children it finds before and after the change.
+    void theViewChangingIsAnnounced_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QStringList>("came");  // the start of some names told as shown
+        QTest::addColumn<QStringList>("left");  // and as hidden
+        const QString middleCell = cellPlace(board::cellAt(4, 10));
+        const QStringList lost{"black hole below", "lose"};
+        const QStringList named = lost + QStringList{"pause", "name typed"};
+        QTest::newRow("how to play opens")
+            << QStringList{} << "how to play" << QStringList{"close", "the door - you won"}
+            << QStringList{"new game", "exit"};
+        QTest::newRow("how to play closes by its X")
+            << QStringList{"how to play"} << "close" << QStringList{"new game", "credits"} << QStringList{"close"};
+        QTest::newRow("hi-scores open") << QStringList{} << "hi-scores" << QStringList{"reset", "close", "hi-scores"}
+                                        << QStringList{"new game"};
+        QTest::newRow("hi-scores close by their X")
+            << QStringList{"hi-scores"} << "close" << QStringList{"new game"} << QStringList{"reset"};
+        QTest::newRow("a level starts") << QStringList{} << "new game"
+                                        << QStringList{"time bonus, 10000", cellPlace(0), "3"}
+                                        << QStringList{"new game", "exit"};
+        QTest::newRow("the countdown ends")
+            << QStringList{"new game"} << "countdown" << QStringList{"quit game", middleCell} << QStringList{"START"};
+        QTest::newRow("the result panel") << QStringList{"black hole below"} << "lose" << QStringList{"NEW HI-SCORE"}
+                                          << QStringList{"quit game", middleCell};
+        QTest::newRow("the name entry") << lost << "pause" << QStringList{"save name", "please insert your name"}
+                                        << QStringList{cellPlace(0), "NEW HI-SCORE"};
+        QTest::newRow("the name saved") << named << "save name" << QStringList{"close", "reset"}
+                                        << QStringList{"save name", "please insert your name"};
+        QTest::newRow("the menu comes back")
+            << named + QStringList{"save name"} << "close" << QStringList{"new game"} << QStringList{"close", "reset"};
+        QTest::newRow("the target blinks")
+            << QStringList{"new game", "countdown"} << "blink" << QStringList{} << QStringList{};
+    }
+    void theViewChangingIsAnnounced()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, change);
+        QFETCH(QStringList, came);
+        QFETCH(QStringList, left);
+        for (const QString& step : steps) {
+            perform(step);
+        }
+        QCoreApplication::sendPostedEvents();
+        startListening();
+        const QSet<QAccessibleInterface*> before = children();
+        perform(change);
+        QCoreApplication::sendPostedEvents();
+        const QSet<QAccessibleInterface*> after = children();
+
+        Told shown;
+        Told hidden;
+        int reorders = 0;
+        for (const Heard& h : std::as_const(heard)) {
+            if (h.type == QAccessible::ObjectReorder) {
+                QCOMPARE(h.iface, tree());
+                ++reorders;
+            } else if (h.type == QAccessible::ObjectShow || h.type == QAccessible::ObjectHide) {
+                QCOMPARE(reorders, 0);  // the children's change is told last
+                Told& told = h.type == QAccessible::ObjectShow ? shown : hidden;
+                told.controls.insert(h.iface);
+                told.names << h.name;
+            }
+        }
+        QCOMPARE(shown.controls, after - before);
+        QCOMPARE(hidden.controls, before - after);
+        // Each told once.
+        QCOMPARE(shown.names.size(), shown.controls.size());
+        QCOMPARE(hidden.names.size(), hidden.controls.size());
+        QCOMPARE(reorders, before == after ? 0 : 1);
+        for (const QString& start : came) {
+            QVERIFY2(anyStartsWith(shown.names, start), qPrintable(start));
+        }
+        for (const QString& start : left) {
+            QVERIFY2(anyStartsWith(hidden.names, start), qPrintable(start));
+        }
     }
 
     // A counter that changes under the menu says nothing.

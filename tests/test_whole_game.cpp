@@ -483,27 +483,62 @@ private slots:
         QCOMPARE(p.ui().Labeldoor.caption(), QStringLiteral("0"));
     }
 
+    // A panel opens over the menu, by a click or a key, and closes back onto
+    // it by its X or by Escape. The highlight was moved on the way; the menu
+    // that comes back has it on "new game", so Return starts a game.
     void panelsOpenOverTheMenuAndClose_data()
     {
-        QTest::addColumn<Label Form1Controls::*>("opener");
-        QTest::addColumn<PictureBox Form1Controls::*>("panel");
-        QTest::addColumn<Label Form1Controls::*>("closer");
-        QTest::newRow("hi-scores") << &Form1Controls::Label23 << &Form1Controls::Picture5 << &Form1Controls::Label35;
-        QTest::newRow("how to play") << &Form1Controls::Label24 << &Form1Controls::Picture8 << &Form1Controls::Label45;
-        QTest::newRow("credits") << &Form1Controls::Label25 << &Form1Controls::Picture7 << &Form1Controls::Label38;
+        using F = Form1Controls;
+        QTest::addColumn<Label F::*>("opener");
+        QTest::addColumn<PictureBox F::*>("panel");
+        QTest::addColumn<Label F::*>("closer");
+        QTest::addColumn<int>("downs");        // presses of Down before the panel opens
+        QTest::addColumn<Qt::Key>("openKey");  // Key_unknown: the opener is clicked
+        QTest::addColumn<bool>("closedByEscape");
+        const auto click = Qt::Key_unknown;
+        const auto ret = Qt::Key_Return;
+        const auto x = false;
+        const auto escape = true;
+        QTest::newRow("hi-scores clicked, X") << &F::Label23 << &F::Picture5 << &F::Label35 << 0 << click << x;
+        QTest::newRow("hi-scores by Return, X") << &F::Label23 << &F::Picture5 << &F::Label35 << 1 << ret << x;
+        QTest::newRow("hi-scores by Space, Escape")
+            << &F::Label23 << &F::Picture5 << &F::Label35 << 1 << Qt::Key_Space << escape;
+        QTest::newRow("how to play by Return, Escape")
+            << &F::Label24 << &F::Picture8 << &F::Label45 << 2 << ret << escape;
+        QTest::newRow("how to play by F1 from credits, X")
+            << &F::Label24 << &F::Picture8 << &F::Label45 << 3 << Qt::Key_F1 << x;
+        QTest::newRow("credits clicked from exit, X") << &F::Label25 << &F::Picture7 << &F::Label38 << 4 << click << x;
+        QTest::newRow("credits by Return, Escape") << &F::Label25 << &F::Picture7 << &F::Label38 << 3 << ret << escape;
     }
     void panelsOpenOverTheMenuAndClose()
     {
         QFETCH(Label Form1Controls::*, opener);
         QFETCH(PictureBox Form1Controls::*, panel);
         QFETCH(Label Form1Controls::*, closer);
+        QFETCH(int, downs);
+        QFETCH(Qt::Key, openKey);
+        QFETCH(bool, closedByEscape);
         Form1Controls& ui = player->ui();
-        player->click(ui.*opener);
+        for (int down = 0; down < downs; ++down) {
+            player->press(Qt::Key_Down);
+        }
+        if (openKey == Qt::Key_unknown) {
+            player->click(ui.*opener);
+        } else {
+            player->press(openKey);
+        }
         QVERIFY((ui.*panel).visible());
         QVERIFY(ui.Picture4.visible());
-        player->click(ui.*closer);
+        if (closedByEscape) {
+            player->press(Qt::Key_Escape);
+        } else {
+            player->click(ui.*closer);
+        }
         QVERIFY(!(ui.*panel).visible());
         QVERIFY(ui.Picture4.visible());
+        player->press(Qt::Key_Return);
+        QVERIFY2(!ui.Picture4.visible(), "Return did not start a new game");
+        QCOMPARE(int(player->game().levelNumber), 1);
     }
 
 private:

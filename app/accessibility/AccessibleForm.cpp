@@ -4,7 +4,9 @@
 #include "app/accessibility/AccessibleControl.h"
 #include "app/accessibility/Coverage.h"
 
+#include <QMetaObject>
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -14,11 +16,11 @@ QAccessibleInterface* formFactory(const QString&, QObject* object)
     return form ? new AccessibleForm(*form) : nullptr;
 }
 
-void announceChange(Form1& form, std::size_t index)
+// The hooks on the window find its interface anew each time rather than
+// holding on to one that Qt may have deleted.
+AccessibleForm* accessibleFormOf(Form1& form)
 {
-    if (auto* accessible = dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form))) {
-        accessible->announce(index);
-    }
+    return dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form));
 }
 
 }  // namespace
@@ -32,14 +34,24 @@ void installAccessibleForm()
 AccessibleForm::AccessibleForm(Form1& form)
     : QAccessibleWidget(&form, QAccessible::Window), form_(form), spoken_(spokenControls(form)), ids_(spoken_.size(), 0)
 {
-    // The captions are watched only from the moment a reader first asks for
-    // the window: without one, the counters' several changes a second cost
-    // nothing more than before.
+    // The captions and the controls that show or hide are watched only from
+    // the moment a reader first asks for the window: without one, the
+    // counters' several changes a second cost nothing more than before.
     for (std::size_t index = 0; index < spoken_.size(); ++index) {
         for (Label* label : spoken_[index].speaksFrom) {
-            label->onCaptionChanged = [&form, index] { announceChange(form, index); };
+            label->onCaptionChanged = [&form, index] {
+                if (AccessibleForm* accessible = accessibleFormOf(form)) {
+                    accessible->announce(index);
+                }
+            };
         }
     }
+    toldView_ = inView();
+    form.onShownOrHidden = [&form] {
+        if (AccessibleForm* accessible = accessibleFormOf(form)) {
+            accessible->viewMayHaveChanged();
+        }
+    };
 }
 
 // Runs when the window is gone, with its controls: only Qt's records of the
@@ -128,4 +140,49 @@ void AccessibleForm::announce(std::size_t index)
         QAccessibleValueChangeEvent valueChanged(changed, spoken.value());
         QAccessible::updateAccessibility(&valueChanged);
     }
+}
+
+void AccessibleForm::viewMayHaveChanged()
+{
+    if (viewCheckPosted_) {
+        return;
+    }
+    // Looked at once the game's handler is done: a level that starts shows
+    // and hides hundreds of controls one by one, and the reader hears the
+    // outcome, not the steps.
+    viewCheckPosted_ = true;
+    QMetaObject::invokeMethod(
+        &form_,
+        [&form = form_] {
+            if (AccessibleForm* accessible = accessibleFormOf(form)) {
+                accessible->announceView();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+// As Qt tells of widgets that show and hide: each child that left the view,
+// each that came into it, then that the window's children changed.
+void AccessibleForm::announceView()
+{
+    viewCheckPosted_ = false;
+    std::vector<std::size_t> now = inView();
+    if (now == toldView_) {
+        return;
+    }
+    std::vector<std::size_t> left;
+    std::set_difference(toldView_.begin(), toldView_.end(), now.begin(), now.end(), std::back_inserter(left));
+    std::vector<std::size_t> came;
+    std::set_difference(now.begin(), now.end(), toldView_.begin(), toldView_.end(), std::back_inserter(came));
+    toldView_ = std::move(now);
+    for (const std::size_t index : left) {
+        QAccessibleEvent hidden(interfaceOf(index), QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
+    }
+    for (const std::size_t index : came) {
+        QAccessibleEvent shown(interfaceOf(index), QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
+    QAccessibleEvent reordered(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
 }

@@ -28,11 +28,18 @@ public:
 private:
     std::vector<std::size_t> inView() const;
     QAccessibleInterface* interfaceOf(std::size_t index) const;
+    // Controls showed or hid: the reader hears which children left the view
+    // and which came into it, once the change is complete.
+    void viewMayHaveChanged();
+    void announceView();
 
     Form1& form_;
     std::vector<SpokenControl> spoken_;
     // Made on first use and registered with Qt, which hands out their ids.
     mutable std::vector<QAccessible::Id> ids_;
+    // The children as the reader was last told of them.
+    std::vector<std::size_t> toldView_;
+    bool viewCheckPosted_ = false;
 };
 
 // Lets Qt build an AccessibleForm for every game window.

@@ -55,10 +55,7 @@ void Control::setVisible(bool visible)
         repaint();
     }
     if (window_) {
-        window_->controlMoved();
-    }
-    if (visible && onShow) {
-        onShow();
+        window_->controlShownOrHidden();
     }
 }
 

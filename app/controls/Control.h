@@ -52,8 +52,6 @@ public:
     // Called for a click that the control answers; empty for controls the
     // game gives no click handler.
     std::function<void()> onClick;
-    // Called when the control comes into view after being hidden.
-    std::function<void()> onShow;
 
     // A press and release on the control, by mouse or key.
     void deliverClick();

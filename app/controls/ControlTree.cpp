@@ -74,9 +74,9 @@ void forEachShown(const Control& root, const std::function<void(const Control&)>
 
 Control* controlAt(const Control& root, QPointF point) { return hitInside(root, point); }
 
-bool clickWouldReach(const Control& control)
+bool clickWouldLand(const Control& control)
 {
-    if (!shownOnScreen(control) || !control.answersClicks() || !control.onClick) {
+    if (!shownOnScreen(control)) {
         return false;
     }
     const Control* hit = controlAt(rootOf(control), QRectF(windowPixelRect(control)).center());
@@ -84,6 +84,11 @@ bool clickWouldReach(const Control& control)
         hit = hit->container();
     }
     return hit == &control;
+}
+
+bool clickWouldReach(const Control& control)
+{
+    return control.answersClicks() && control.onClick && clickWouldLand(control);
 }
 
 }  // namespace controltree

@@ -29,7 +29,10 @@ Control* controlAt(const Control& root, QPointF point);
 
 // Whether a click on the middle of `control` would land on it or on
 // something inside it (a cell's own number labels), rather than on a panel or
-// control that covers it, and whether it would be answered there.
+// control that covers it: the control is in the player's view.
+bool clickWouldLand(const Control& control);
+
+// Whether a click would land on `control` and be answered there.
 bool clickWouldReach(const Control& control);
 
 }  // namespace controltree

@@ -141,6 +141,14 @@ void Window::controlMoved()
     }
 }
 
+void Window::controlShownOrHidden()
+{
+    controlMoved();
+    if (onShownOrHidden) {
+        onShownOrHidden();
+    }
+}
+
 void Window::adoptWidget(Control& control)
 {
     control.nativeWidget()->setParent(surface_);

@@ -4,6 +4,7 @@
 #include "app/controls/Viewport.h"
 
 #include <QSize>
+#include <functional>
 #include <vector>
 
 class QPainter;
@@ -42,10 +43,15 @@ public:
     // A control that is a real widget joins the window's own.
     void adoptWidget(Control& control);
 
+    // Told after any control showed or hid, when what the player can see may
+    // have changed: a panel opened or closed, the menu came back.
+    std::function<void()> onShownOrHidden;
+
 private:
     friend class Control;
     void repaintArea(const QRect& designPixels) const;
     void controlMoved();
+    void controlShownOrHidden();
     void applyClientSize();
 
     QWidget* surface_ = nullptr;

@@ -3,9 +3,34 @@
 #include "app/Form1.h"
 #include "board/TileCodes.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+
 namespace {
 
 void menu(Form1&) {}
+
+// A key as the player presses it, through the window's own key handling.
+void press(Form1& form, Qt::Key key)
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &event);
+}
+
+void menuHighlighted(Form1& form)
+{
+    press(form, Qt::Key_Down);
+    press(form, Qt::Key_Down);
+}
+
+// How to play opened from the highlight and closed again: the highlight is
+// back on "new game".
+void menuAfterAPanel(Form1& form)
+{
+    menuHighlighted(form);
+    press(form, Qt::Key_Return);
+    press(form, Qt::Key_Escape);
+}
 
 // "new game" as the player clicks it, before the countdown has run.
 void levelOneDealt(Form1& form)
@@ -134,6 +159,9 @@ void hiScores(Form1& form)
 
 const ScreenshotState kStates[] = {
     {"menu", "the window right after start-up: banner and menu", menu},
+    {"menu-keys", "the menu after Down twice: the keyboard's highlight on \"how to play\"", menuHighlighted},
+    {"menu-keys-back", "how to play opened with the keys and closed by Escape: the highlight on \"new game\"",
+     menuAfterAPanel},
     {"level1", "level 1 dealt: the board, the counters and the countdown's \"3\"", levelOneDealt},
     {"countdown", "one second into the countdown: \"2\"", countdown},
     {"playing", "a dozen careful moves into level 1: green boxes, the trail, the target frame", playing},
