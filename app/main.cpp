@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/GameFiles.h"
-#include "app/Launch.h"
 #include "app/MessageBoxes.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
 
