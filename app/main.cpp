@@ -2,8 +2,8 @@
 #include "app/FontConfigWarmUp.h"
 #include "app/Form1.h"
 #include "app/GameFiles.h"
-#include "app/Launch.h"
 #include "app/MessageBoxes.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
 

@@ -14,8 +14,8 @@
 
 #include "app/Form1.h"
 #include "app/GameFiles.h"
-#include "app/Launch.h"
 #include "app/MessageBoxes.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "support/ClickControl.h"

@@ -5,7 +5,7 @@
 
 #include "app/Form1.h"
 #include "app/GameFiles.h"
-#include "app/Launch.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "support/ClickControl.h"

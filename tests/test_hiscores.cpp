@@ -45,6 +45,9 @@ private slots:
         window.reset();
     }
 
+    // Which rows a score beats is the query's business (the rank table of
+    // test_storage); here, that the final total is read from its caption and
+    // the result line follows the rank.
     void checkHiScore_data()
     {
         QTest::addColumn<QList<int>>("listed");
@@ -52,21 +55,10 @@ private slots:
         QTest::addColumn<bool>("enters");
 
         const QList<int> hundredToTen{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
-        QList<int> tenthIs12000;
-        for (int score = 21000; score >= 12000; score -= 1000) {
-            tenthIs12000 << score;
-        }
         QTest::newRow("empty list takes 0") << QList<int>{} << 0 << true;
-        QTest::newRow("empty list takes a negative") << QList<int>{} << -50 << true;
         QTest::newRow("equal to the tenth") << hundredToTen << 10 << false;
         QTest::newRow("one above the tenth") << hundredToTen << 11 << true;
-        QTest::newRow("below three") << QList<int>{5000, 4000, 3000} << 2000 << false;
-        QTest::newRow("equal to the last of three") << QList<int>{5000, 4000, 3000} << 3000 << false;
         QTest::newRow("above the last of three") << QList<int>{5000, 4000, 3000} << 3001 << true;
-        QTest::newRow("9000 against a tenth of 12000") << tenthIs12000 << 9000 << false;
-        QTest::newRow("an eleventh row is not compared") << hundredToTen + QList<int>{5} << 6 << false;
-        QTest::newRow("saved worst first, ordered by score")
-            << QList<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100} << 10 << false;
         QTest::newRow("beats the best") << hundredToTen << 1000000 << true;
     }
     void checkHiScore()
@@ -134,14 +126,6 @@ private slots:
         QCOMPARE(window->ui().Label32.caption(), QStringLiteral("\n"));
         QCOMPARE(window->ui().Label33.caption(), QStringLiteral("80\n"));
         QCOMPARE(window->ui().Label34.caption(), QStringLiteral("\n"));
-    }
-
-    void aRowWithoutAScoreIsBeatenByNoOne()
-    {
-        window->game().cn.execute(QStringLiteral("INSERT INTO hiscores VALUES ('edited', NULL, 1)"));
-        window->ui().Label17.setCaption(QStringLiteral("1"));
-        window->game().CheckHiScore();
-        QCOMPARE(window->ui().Label5.caption(), QStringLiteral("GAME OVER"));
     }
 
     void aThirteenthBestRowPushesTheTenthOutOfView()

@@ -2,9 +2,8 @@
 // no window and no database file.
 #include "app/Game.h"
 #include "rules/SquarePoints.h"
+#include "support/BareGame.h"
 #include "support/ReferenceSquares.h"
-#include "support/ScriptedMessageBoxes.h"
-#include "support/ScriptedRandom.h"
 
 #include <QTest>
 
@@ -71,13 +70,10 @@ private slots:
     // the total read it; a game needs no window for that.
     void theGameKeepsTheCount()
     {
-        Form1Controls controls;
-        ScriptedRandom random({});
-        ScriptedMessageBoxes boxes;
-        Game game(controls, GameFiles{}, random, boxes);
-        markUsed(game.cellCodes, {0, 0, 3, 3});
-        game.CountSquares();
-        QCOMPARE(int(game.squaresScore), 250);
+        BareGame bare;
+        markUsed(bare.game.cellCodes, {0, 0, 3, 3});
+        bare.game.CountSquares();
+        QCOMPARE(int(bare.game.squaresScore), 250);
     }
 
     // The door's mark is the text "0": never used, whatever surrounds it.

@@ -1,6 +1,7 @@
 // Start-up: the database file beside the program, the random sequence moved
 // on by its counter, and the clear refusals when a file cannot be used.
 #include "storage/Connection.h"
+#include "storage/PreparedDatabaseKey.h"
 #include "storage/RandomSequenceCounter.h"
 #include "support/StartedWindow.h"
 
@@ -30,6 +31,13 @@ std::optional<QString> startUpIn(const ProgramFolder& folder)
     ScriptedMessageBoxes boxes;
     Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
     return loadForm(form.game());
+}
+
+// A key that opens nothing of the game's: start-up refusing the file under it
+// is how a test knows that start-up took the prepared key.
+DatabaseKey anotherPasswordsKey(const std::filesystem::path& file)
+{
+    return DatabaseKey::derive("another password", saltOfFile(file).value_or(DatabaseKey::Salt{}));
 }
 
 }  // namespace
@@ -75,6 +83,40 @@ private slots:
         QVERIFY(!window.failure);
         const int waitMs = window.game().cn.openRecordSet(QStringLiteral("PRAGMA busy_timeout")).value(0, 0).toInt();
         QVERIFY2(waitMs > 0 && waitMs <= 1000, qPrintable(QString::number(waitMs)));
+    }
+
+    // The key worked out while the window was built opens the file it was
+    // prepared for; one prepared for another file is left alone.
+    void startUpTakesTheKeyPreparedForItsFile_data()
+    {
+        QTest::addColumn<bool>("gamesOwnKey");
+        QTest::addColumn<bool>("forItsFile");
+        QTest::addColumn<bool>("starts");
+        QTest::newRow("the game's key for the file") << true << true << true;
+        QTest::newRow("another password's key for the file") << false << true << false;
+        QTest::newRow("another password's key for another file") << false << false << true;
+    }
+    void startUpTakesTheKeyPreparedForItsFile()
+    {
+        QFETCH(bool, gamesOwnKey);
+        QFETCH(bool, forItsFile);
+        QFETCH(bool, starts);
+        ProgramFolder folder;
+        QVERIFY(!startUpIn(folder));  // the file is there, under its salt
+        const QString preparedFor = forItsFile ? folder.database() : folder.file(QStringLiteral("other.mdb"));
+        PreparedDatabaseKey key(QFile::encodeName(preparedFor).toStdString(),
+                                gamesOwnKey ? PreparedDatabaseKey::gameKeyForFile : anotherPasswordsKey);
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(GameFiles::besideProgram(folder.path()), random, boxes, &key);
+
+        const std::optional<QString> failure = loadForm(form.game());
+
+        QVERIFY2(failure.has_value() != starts, qPrintable(failure.value_or(QString())));
+        if (failure) {
+            QVERIFY2(failure->contains(QStringLiteral("wrong password or not a Quorbit database")),
+                     qPrintable(*failure));
+        }
     }
 
     // A picture that cannot be read is named at start-up, before the database

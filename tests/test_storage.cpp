@@ -1,11 +1,12 @@
-// The database file, its refusals and the random-sequence counter, on real files in a
-// temporary folder.
+// The database file, its refusals, the random-sequence counter and the hi-score list's
+// queries, on real files in a temporary folder.
 
 #include "common/Rounding.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/GameDatabase.h"
+#include "storage/HiScoreQuery.h"
 #include "storage/RandomSequenceCounter.h"
 #include "storage/RecordSet.h"
 #include "storage/SqlDialect.h"
@@ -143,6 +144,7 @@ class TestStorage : public QObject {
 
     QTemporaryDir folder_;
     int folders_ = 0;
+    Connection hiScores_;  // one file for every row of the rank table
 
     // qb.mdb in a folder of its own, not there yet.
     QString freshPath()
@@ -600,6 +602,62 @@ private slots:
             QCOMPARE(best.value(0, row).toString(), bestOrder.at(row));
             QCOMPARE(added.value(0, row).toString(), addedOrder.at(row));
         }
+    }
+
+    // The rank a final score earns among the best rows, read back as the game
+    // reads them; the game only asks whether there is one.
+    void rankAmongTheBest_data()
+    {
+        QTest::addColumn<QVariantList>("saved");  // in the order saved; null: no score
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("rank");  // the lowest place beaten; -1: none
+
+        const QVariantList hundredToTen{100, 90, 80, 70, 60, 50, 40, 30, 20, 10};
+        const QVariantList tenToHundred{10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+        const QVariantList three{5000, 4000, 3000};
+        QVariantList tenthIs12000;
+        for (int listed = 21000; listed >= 12000; listed -= 1000) {
+            tenthIs12000 << listed;
+        }
+        QTest::newRow("empty list takes 0") << QVariantList{} << 0 << 0;
+        QTest::newRow("empty list takes a negative") << QVariantList{} << -50 << 0;
+        QTest::newRow("one above the tenth") << hundredToTen << 11 << 9;
+        QTest::newRow("a tie with the tenth") << hundredToTen << 10 << -1;
+        QTest::newRow("beats the best") << hundredToTen << 1000000 << 9;
+        QTest::newRow("9000 against a tenth of 12000") << tenthIs12000 << 9000 << -1;
+        QTest::newRow("one above the last of three") << three << 3001 << 2;
+        QTest::newRow("a tie with the last of three") << three << 3000 << -1;
+        QTest::newRow("below the last of three") << three << 2000 << -1;
+        QTest::newRow("a tie with the only row") << QVariantList{500} << 500 << -1;
+        QTest::newRow("one above the only row") << QVariantList{500} << 501 << 0;
+        QTest::newRow("an eleventh row is not compared") << hundredToTen + QVariantList{5} << 6 << -1;
+        QTest::newRow("the worst, saved first, stays out of view") << QVariantList{5} + tenToHundred << 6 << -1;
+        QTest::newRow("saved worst first, a tie with the tenth") << tenToHundred << 10 << -1;
+        QTest::newRow("saved worst first, one above the tenth") << tenToHundred << 11 << 9;
+        QTest::newRow("past 16 bits, a tie") << QVariantList{70000} << 70000 << -1;
+        QTest::newRow("past 16 bits, one above") << QVariantList{70000} << 70001 << 0;
+        QTest::newRow("a row without a score") << QVariantList{QVariant()} << 1 << -1;
+        QTest::newRow("a row without a score comes last") << QVariantList{QVariant(), 100} << 200 << 0;
+    }
+    void rankAmongTheBest()
+    {
+        QFETCH(QVariantList, saved);
+        QFETCH(int, score);
+        QFETCH(int, rank);
+        if (!hiScores_.isOpen()) {
+            hiScores_.create(freshPath());
+        }
+        // One transaction: a row's own commit would wait for the disk.
+        hiScores_.execute(QStringLiteral("BEGIN"));
+        hiScores_.execute(hiscores::kDeleteAll);
+        for (const QVariant& listed : saved) {
+            hiScores_.addRow(hiscores::kTable, {QStringLiteral("someone"), listed, 1});
+        }
+        hiScores_.execute(QStringLiteral("COMMIT"));
+        RecordSet best;
+        QVERIFY(!hiscores::readBestFirst(hiScores_, best));
+
+        QCOMPARE(int(hiscores::rankAmong(score, best)), rank);
     }
 
     void recordSetReadsByNameAndPosition()

@@ -1,18 +1,17 @@
 // The number labels of a cell follow its tile code: where each sits, which
-// are shown, and that the door and black holes leave them alone.
+// are shown, and that the door and black holes leave them alone. The labels
+// keep their places and Visible without a window, so none is started.
 #include "board/TileCodes.h"
-#include "support/StartedWindow.h"
+#include "support/BareGame.h"
+
+#include <QTest>
 
 class TileLabelsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        window = std::make_unique<StartedWindow>();
-        QVERIFY(!window->failure);
-    }
-    void cleanupTestCase() { window.reset(); }
+    void init() { bare = std::make_unique<BareGame>(); }
+    void cleanup() { bare.reset(); }
 
     void labelsTakeTheirPlaces_data()
     {
@@ -40,8 +39,8 @@ private slots:
         QFETCH(CellValue, code);
         QFETCH(QPoint, first);
         QFETCH(QPoint, second);
-        Game& game = window->game();
-        Form1Controls& ui = window->ui();
+        Game& game = bare->game;
+        Form1Controls& ui = bare->ui;
         // Start from labels that are shown somewhere else, as the cell's
         // previous tile may have left them.
         ui.Label1[40].setVisible(true);
@@ -72,14 +71,14 @@ private slots:
     void doorBlackHoleAndUnknownLeaveLabelsAlone()
     {
         QFETCH(CellValue, code);
-        Form1Controls& ui = window->ui();
+        Form1Controls& ui = bare->ui;
         ui.Label1[7].setGeometry(11, 22, 135, 255);
         ui.Label2[7].setGeometry(33, 44, 135, 255);
         ui.Label1[7].setVisible(true);
         ui.Label2[7].setVisible(false);
-        window->game().cellIndex = 7;
-        window->game().currentCode = code;
-        window->game().PlaceCellLabels();
+        bare->game.cellIndex = 7;
+        bare->game.currentCode = code;
+        bare->game.PlaceCellLabels();
         QCOMPARE(QPoint(ui.Label1[7].left(), ui.Label1[7].top()), QPoint(11, 22));
         QCOMPARE(QPoint(ui.Label2[7].left(), ui.Label2[7].top()), QPoint(33, 44));
         QVERIFY(ui.Label1[7].visible());
@@ -120,7 +119,7 @@ private slots:
     }
 
 private:
-    std::unique_ptr<StartedWindow> window;
+    std::unique_ptr<BareGame> bare;
 };
 
 QTEST_MAIN(TileLabelsTest)

@@ -222,7 +222,7 @@ private slots:
         Label& label = window->ui().*item;
         QCOMPARE(label.caption(), caption);
         QCOMPARE(topmostAtCentreOf(*window->form, label), &label);
-        QCOMPARE(label.foreColor(), Colour(0xED9487));
+        QCOMPARE(label.foreColor(), colours::kLightBlue);
         QCOMPARE(label.font().points, 72.0);
         QVERIFY(label.font().bold && label.font().italic);
     }
@@ -265,6 +265,31 @@ private slots:
         }
     }
 
+    // The palette the window is drawn in, as red, green and blue.
+    void paletteColoursAreTheDesigns_data()
+    {
+        QTest::addColumn<Colour>("colour");
+        QTest::addColumn<QColor>("drawn");
+        QTest::newRow("red") << colours::kRed << QColor(255, 0, 0);
+        QTest::newRow("dark red") << colours::kDarkRed << QColor(192, 0, 0);
+        QTest::newRow("green") << colours::kGreen << QColor(0, 192, 0);
+        QTest::newRow("bright green") << colours::kBrightGreen << QColor(0, 255, 0);
+        QTest::newRow("yellow") << colours::kYellow << QColor(255, 255, 0);
+        QTest::newRow("olive") << colours::kOlive << QColor(128, 128, 0);
+        QTest::newRow("light blue") << colours::kLightBlue << QColor(135, 148, 237);
+        QTest::newRow("grey") << colours::kGrey << QColor(128, 128, 128);
+        QTest::newRow("menu text") << colours::kMenuText << QColor(0, 0, 0);
+        QTest::newRow("menu bar") << colours::kMenuBar << QColor(212, 208, 200);
+        QTest::newRow("button text") << colours::kButtonText << QColor(0, 0, 0);
+        QTest::newRow("button face") << colours::kButtonFace << QColor(212, 208, 200);
+    }
+    void paletteColoursAreTheDesigns()
+    {
+        QFETCH(Colour, colour);
+        QFETCH(QColor, drawn);
+        QCOMPARE(toQColor(colour), drawn);
+    }
+
     void designCaptionsColoursAndPlaces_data()
     {
         QTest::addColumn<Label F::*>("label");
@@ -278,23 +303,23 @@ private slots:
         QTest::newRow("fast click") << &F::Label8 << "10000" << grey << QRect(1560, 3960, 855, 375) << true;
         QTest::newRow("door") << &F::Labeldoor << "0" << grey << QRect(1560, 5400, 855, 375) << true;
         QTest::newRow("separator") << &F::Label14 << "----------------" << grey << QRect(15, 6240, 2415, 135) << true;
-        QTest::newRow("total") << &F::Label16 << "10000" << Colour(0x0000FF) << QRect(1560, 6600, 855, 375) << true;
-        QTest::newRow("start marker") << &F::Label3 << "START ==" << Colour(0x008080) << QRect(1500, 2560, 1335, 300)
+        QTest::newRow("total") << &F::Label16 << "10000" << colours::kRed << QRect(1560, 6600, 855, 375) << true;
+        QTest::newRow("start marker") << &F::Label3 << "START ==" << colours::kOlive << QRect(1500, 2560, 1335, 300)
                                       << true;
-        QTest::newRow("level") << &F::Label19 << "level 1" << Colour(0x008080) << QRect(12960, 2160, 1335, 300) << true;
-        QTest::newRow("move message") << &F::Label4 << "Label4" << Colour(0x00C000) << QRect(1920, 10200, 6495, 495)
+        QTest::newRow("level") << &F::Label19 << "level 1" << colours::kOlive << QRect(12960, 2160, 1335, 300) << true;
+        QTest::newRow("move message") << &F::Label4 << "Label4" << colours::kGreen << QRect(1920, 10200, 6495, 495)
                                       << true;
-        QTest::newRow("result line") << &F::Label5 << "game over" << Colour(0x0000C0) << QRect(0, 0, 11480, 600)
+        QTest::newRow("result line") << &F::Label5 << "game over" << colours::kDarkRed << QRect(0, 0, 11480, 600)
                                      << true;
-        QTest::newRow("result total") << &F::Label17 << "game over" << Colour(0x0000C0) << QRect(0, 600, 11475, 600)
+        QTest::newRow("result total") << &F::Label17 << "game over" << colours::kDarkRed << QRect(0, 600, 11475, 600)
                                       << true;
         QTest::newRow("list heading") << &F::Label31 << "player                                          points  level"
-                                      << Colour(0xED9487) << QRect(120, 1560, 14895, 615) << true;
-        QTest::newRow("entry prompt") << &F::Label36 << "please insert your name" << Colour(0xED9487)
+                                      << colours::kLightBlue << QRect(120, 1560, 14895, 615) << true;
+        QTest::newRow("entry prompt") << &F::Label36 << "please insert your name" << colours::kLightBlue
                                       << QRect(2640, 120, 9615, 855) << true;
-        QTest::newRow("credits") << &F::Label39 << "    designed and created  by" << Colour(0xED9487)
+        QTest::newRow("credits") << &F::Label39 << "    designed and created  by" << colours::kLightBlue
                                  << QRect(240, 600, 14175, 2655) << true;
-        QTest::newRow("help") << &F::Label42 << "black hole - you lose" << Colour(0xED9487)
+        QTest::newRow("help") << &F::Label42 << "black hole - you lose" << colours::kLightBlue
                               << QRect(960, 1180, 5055, 375) << true;
     }
     void designCaptionsColoursAndPlaces()

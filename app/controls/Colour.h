@@ -7,11 +7,6 @@
 // &H800000nn is not a colour but the number of a system colour.
 using Colour = std::uint32_t;
 
-constexpr Colour RGB(int red, int green, int blue)
-{
-    return static_cast<Colour>(red) | static_cast<Colour>(green) << 8 | static_cast<Colour>(blue) << 16;
-}
-
 namespace colours {
 constexpr Colour kMenuText = 0x80000007;  // black in the standard scheme
 constexpr Colour kMenuBar = 0x80000004;   // light grey in the standard scheme

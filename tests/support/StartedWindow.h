@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "app/Launch.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "support/ProgramFolder.h"
 #include "support/ScriptedMessageBoxes.h"

@@ -11,8 +11,8 @@
 // pictures of the source tree), with its timers driven by the states
 // themselves, so every picture of a state is the same.
 #include "app/Form1.h"
-#include "app/Launch.h"
 #include "app/MessageBoxes.h"
+#include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
 #include "tools/screenshot/ScreenshotStates.h"
 

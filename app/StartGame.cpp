@@ -1,4 +1,4 @@
-#include "app/Launch.h"
+#include "app/StartGame.h"
 
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
