@@ -1,5 +1,6 @@
-// Opening qb.mdb: the key derivation the password costs, worked out by the game on two threads
-// and by OpenSSL on one, and opening the file with the password against the finished key.
+// Opening qb.mdb: the key derivation the password costs, worked out by the game
+// on two threads and by OpenSSL on one, and opening the file with the password
+// against the finished key.
 #include "storage/Connection.h"
 #include "storage/DatabaseKey.h"
 
@@ -31,7 +32,8 @@ void BM_OpenSslPbkdf2OnOneThread(benchmark::State& state)
 }
 BENCHMARK(BM_OpenSslPbkdf2OnOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// arg 0: with the password, the engine deriving the key; arg 1: with the key worked out before.
+// arg 0: with the password, the engine deriving the key; arg 1: with the key
+// worked out before.
 void BM_OpenGameFile(benchmark::State& state)
 {
     QTemporaryDir folder;

@@ -26,7 +26,8 @@ DatabaseKey DatabaseKey::derive(std::string_view password, const Salt& salt)
 
 DatabaseKey DatabaseKey::forNewFile(std::string_view password)
 {
-    // The system's entropy source: two files made in the same second still differ in salt.
+    // The system's entropy source: two files made in the same second still
+    // differ in salt.
     std::random_device entropy;
     Salt salt;
     std::generate(salt.begin(), salt.end(), [&entropy] { return static_cast<unsigned char>(entropy()); });

@@ -38,8 +38,9 @@ void require(int openSslResult)
     }
 }
 
-// HMAC-SHA1 keyed once: the password's inner and outer pads are hashed into two states that
-// every message then continues from, which halves the hashing of a round.
+// HMAC-SHA1 keyed once: the password's inner and outer pads are hashed into two
+// states that every message then continues from, which halves the hashing of a
+// round.
 class KeyedHmacSha1 {
 public:
     explicit KeyedHmacSha1(std::span<const unsigned char> password)
@@ -87,7 +88,8 @@ private:
     DigestContext work_ = newContext();
 };
 
-// Block `index` (from 1) of the output: U1 = HMAC(salt || index), Un = HMAC(Un-1), all XORed.
+// Block `index` (from 1) of the output: U1 = HMAC(salt || index),
+// Un = HMAC(Un-1), all XORed.
 Digest deriveBlock(std::span<const unsigned char> password, std::span<const unsigned char> salt, int rounds,
                    std::uint32_t index)
 {
@@ -114,7 +116,8 @@ std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> passwor
         throw std::invalid_argument("pbkdf2HmacSha1: at least one round");
     }
     const std::size_t blockCount = (length + kDigestBytes - 1) / kDigestBytes;
-    // Blocks after the first run on their own threads while this one works out the first.
+    // Blocks after the first run on their own threads while this one works out
+    // the first.
     std::vector<std::future<Digest>> laterBlocks;
     for (std::size_t index = 2; index <= blockCount; ++index) {
         laterBlocks.push_back(
