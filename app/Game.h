@@ -20,8 +20,8 @@ class RandomSource;
 // they share after them.
 class Game : public GameState {
 public:
-    // A key prepared in advance for files.databaseFile lets start-up open it without deriving
-    // the key again.
+    // A key prepared in advance for files.databaseFile lets start-up open it
+    // without deriving the key again.
     Game(Form1Controls& ui, GameFiles files, RandomSource& random, MessageBoxes& boxes,
          PreparedDatabaseKey* preparedKey = nullptr);
 
@@ -45,7 +45,8 @@ public:
     void Label37_Click();  // saves the name
     void Label48_Click();  // resets the list
 
-    // rules/TurnHandling.cpp: clicks on a cell, its first and its second number.
+    // rules/TurnHandling.cpp: clicks on a cell, its first and its second
+    // number.
     void Picture1_Click(std::int16_t index);
     void Label1_Click(std::int16_t index);
     void Label2_Click(std::int16_t index);

@@ -47,7 +47,8 @@ GameFiles locateGameFiles(const std::filesystem::path& programFile, const UserFo
     if (isFolder(programFolder / "images")) {
         return GameFiles::besideProgram(text(programFolder));
     }
-    // QUORBIT_DATA_FROM_PROGRAM is the installed data folder as seen from the program's folder.
+    // QUORBIT_DATA_FROM_PROGRAM is the installed data folder as seen from the
+    // program's folder.
     GameFiles installed;
     installed.picturesFolder = text(programFolder / QUORBIT_DATA_FROM_PROGRAM / "images");
     if (const std::filesystem::path dataHome = userDataHome(user); !dataHome.empty()) {

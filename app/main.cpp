@@ -15,14 +15,16 @@ int main(int argc, char* argv[])
     if (const auto status = answerCommandLine({argv, std::size_t(argc)}, stdout, stderr)) {
         return *status;
     }
-    // The database key starts its derivation before anything else, so that it runs while Qt
-    // starts and the window is built. It makes no Qt object and writes nothing.
+    // The database key starts its derivation before anything else, so that it
+    // runs while Qt starts and the window is built. It makes no Qt object and
+    // writes nothing.
     const GameFiles files = locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
     const FontConfigWarmUp fonts;
 
     QApplication application(argc, argv);
-    // Ties the window to its launcher where the desktop goes by the launcher's name (Wayland).
+    // Ties the window to its launcher where the desktop goes by the launcher's
+    // name (Wayland).
     QGuiApplication::setDesktopFileName(QStringLiteral(QUORBIT_APP_ID));
     FixedSequenceRandom random;
     DialogMessageBoxes boxes;

@@ -1,5 +1,6 @@
-// Opening qb.mdb: the key derivation the password costs, worked out by the game on one and two
-// threads and by OpenSSL on one, and opening the file with the password against the finished key.
+// Opening qb.mdb: the key derivation the password costs, worked out by the game
+// on one and two threads and by OpenSSL on one, and opening the file with the
+// password against the finished key.
 #include "storage/Connection.h"
 #include "storage/DatabaseKey.h"
 #include "storage/Pbkdf2Sha1.h"
@@ -13,7 +14,8 @@ namespace {
 
 const DatabaseKey::Salt kSalt{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
 
-// arg: threads. DatabaseKey::derive takes every core but one, so one thread on two cores.
+// arg: threads. DatabaseKey::derive takes every core but one, so one thread on
+// two cores.
 void BM_DeriveKey(benchmark::State& state)
 {
     const std::string_view password(Connection::kPassword);
@@ -37,7 +39,8 @@ void BM_OpenSslPbkdf2OnOneThread(benchmark::State& state)
 }
 BENCHMARK(BM_OpenSslPbkdf2OnOneThread)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// arg 0: with the password, the engine deriving the key; arg 1: with the key worked out before.
+// arg 0: with the password, the engine deriving the key; arg 1: with the key
+// worked out before.
 void BM_OpenGameFile(benchmark::State& state)
 {
     QTemporaryDir folder;

@@ -1,5 +1,6 @@
-// A Qt window of the game's size that shows one label: what a Qt program that draws any text
-// at all pays before its window is on screen (fonts found and loaded), beside the empty window.
+// A Qt window of the game's size that shows one label: what a Qt program that
+// draws any text at all pays before its window is on screen (fonts found and
+// loaded), beside the empty window.
 #include <QApplication>
 #include <QLabel>
 

@@ -16,8 +16,8 @@ namespace {
 
 QString absolutePath(const QString& file) { return QFileInfo(file).absoluteFilePath(); }
 
-// Reads every page, so a wrong password, a foreign file or a damaged page is found now and
-// not in the middle of a game. Reading never writes.
+// Reads every page, so a wrong password, a foreign file or a damaged page is
+// found now and not in the middle of a game. Reading never writes.
 void checkReadable(sqlite3* db, const QString& file)
 {
     Statement check(db, QStringLiteral("PRAGMA quick_check"), file);
@@ -70,7 +70,8 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
         throw DatabaseError(path, QStringLiteral("a file of that name is already there"));
     }
 
-    // Built beside its final place and renamed into it, so nobody ever finds half a database.
+    // Built beside its final place and renamed into it, so nobody ever finds
+    // half a database.
     ScratchFile scratch(path);
     {
         EngineHandle db = openEngine(scratch.path(), keyText, true, path);
@@ -119,7 +120,8 @@ void Connection::execute(const QString& sql)
     requireOpen();
     Statement command(db_.get(), toEngineDialect(sql), file_);
     while (command.step()) {
-        // Rows a command returns are not wanted; stepping on runs it to the end.
+        // Rows a command returns are not wanted; stepping on runs it to the
+        // end.
     }
 }
 

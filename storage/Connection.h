@@ -9,15 +9,17 @@
 #include <QVariant>
 #include <chrono>
 
-// The one connection of the game to qb.mdb, open for the whole run. Every failure is a
-// DatabaseError naming the file, and a file that is refused is never written to.
+// The one connection of the game to qb.mdb, open for the whole run. Every
+// failure is a DatabaseError naming the file, and a file that is refused is
+// never written to.
 class Connection {
 public:
     static const char* const kPassword;
-    // Long enough for another copy of the game to finish writing its counter or hi-score.
+    // Long enough for another copy of the game to finish writing its counter or
+    // hi-score.
     static constexpr std::chrono::milliseconds kDefaultBusyTimeout{5000};
-    // Once the window shows, every wait freezes it: short enough not to look hung, and still
-    // many times what another copy needs to save a hi-score.
+    // Once the window shows, every wait freezes it: short enough not to look
+    // hung, and still many times what another copy needs to save a hi-score.
     static constexpr std::chrono::milliseconds kPlayBusyTimeout{750};
 
     Connection() = default;
@@ -27,8 +29,9 @@ public:
     Connection(Connection&&) noexcept = default;
     Connection& operator=(Connection&&) noexcept = default;
 
-    // With the password the engine derives the key itself (tens of milliseconds); with a key
-    // worked out beforehand for this file's salt it opens at once.
+    // With the password the engine derives the key itself (tens of
+    // milliseconds); with a key worked out beforehand for this file's salt it
+    // opens at once.
     void open(const QString& file);
     void open(const QString& file, const DatabaseKey& key);
     void create(const QString& file);
@@ -37,7 +40,8 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     const QString& file() const { return file_; }
 
-    // Applies at once to an open connection, and to every later open() or create().
+    // Applies at once to an open connection, and to every later open() or
+    // create().
     void setBusyTimeout(std::chrono::milliseconds timeout);
 
     RecordSet openRecordSet(const QString& source);

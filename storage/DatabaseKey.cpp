@@ -18,9 +18,10 @@ std::span<const unsigned char> bytesOf(std::string_view text)
 
 DatabaseKey DatabaseKey::derive(std::string_view password, const Salt& salt)
 {
-    // The key is worked out while the window is built: it may take every core but the one
-    // the window needs. On two cores a second thread for the key's second block would only
-    // take turns with the window's, and start-up would wait for both.
+    // The key is worked out while the window is built: it may take every core
+    // but the one the window needs. On two cores a second thread for the key's
+    // second block would only take turns with the window's, and start-up would
+    // wait for both.
     const unsigned cores = std::max(1U, std::thread::hardware_concurrency());
     const unsigned threads = std::max(1U, cores - 1);
     const std::vector<unsigned char> derived = pbkdf2HmacSha1(bytesOf(password), salt, kRounds, kKeyBytes, threads);
@@ -32,7 +33,8 @@ DatabaseKey DatabaseKey::derive(std::string_view password, const Salt& salt)
 
 DatabaseKey DatabaseKey::forNewFile(std::string_view password)
 {
-    // The system's entropy source: two files made in the same second still differ in salt.
+    // The system's entropy source: two files made in the same second still
+    // differ in salt.
     std::random_device entropy;
     Salt salt;
     std::generate(salt.begin(), salt.end(), [&entropy] { return static_cast<unsigned char>(entropy()); });

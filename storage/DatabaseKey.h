@@ -6,10 +6,11 @@
 #include <optional>
 #include <string_view>
 
-// The key that opens qb.mdb, worked out the way SQLCipher 3 works it out from the password, so
-// the file stays one that the stock sqlcipher shell opens with the password alone:
-// PBKDF2-HMAC-SHA1 over the password and the file's salt (its first 16 bytes), 64 000 rounds.
-// Handing the engine the finished key and salt spares it the derivation.
+// The key that opens qb.mdb, worked out the way SQLCipher 3 works it out from
+// the password, so the file stays one that the stock sqlcipher shell opens with
+// the password alone: PBKDF2-HMAC-SHA1 over the password and the file's salt
+// (its first 16 bytes), 64 000 rounds. Handing the engine the finished key and
+// salt spares it the derivation.
 struct DatabaseKey {
     static constexpr std::size_t kSaltBytes = 16;
     static constexpr std::size_t kKeyBytes = 32;
@@ -24,14 +25,15 @@ struct DatabaseKey {
     // A key for a file yet to be made, under a salt chosen now.
     static DatabaseKey forNewFile(std::string_view password);
 
-    // What sqlite3_key takes for a raw key with its salt: x'<key in hex><salt in hex>'.
+    // What sqlite3_key takes for a raw key with its salt:
+    // x'<key in hex><salt in hex>'.
     QByteArray engineKeyText() const;
 };
 
-// The key for `file` as it is now: under its own salt, or under a fresh one for a file that
-// is yet to be made.
+// The key for `file` as it is now: under its own salt, or under a fresh one for
+// a file that is yet to be made.
 DatabaseKey keyForFile(std::string_view password, const std::filesystem::path& file);
 
-// The salt at the start of an existing file; none when the file is missing or too short to
-// hold one (the engine then treats it as empty).
+// The salt at the start of an existing file; none when the file is missing or
+// too short to hold one (the engine then treats it as empty).
 std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file);

@@ -9,10 +9,11 @@ struct CauseOfCode {
     const char* cause;
 };
 
-// SQLCipher reports both a wrong password and a page whose authentication fails as "not a
-// database", so one sentence has to cover both. The engine reports a file deleted under the
-// running game as read-only, which would send the player looking in the wrong place; its
-// extended code tells the two apart, so it comes before the read-only entry.
+// SQLCipher reports both a wrong password and a page whose authentication fails
+// as "not a database", so one sentence has to cover both. The engine reports a
+// file deleted under the running game as read-only, which would send the player
+// looking in the wrong place; its extended code tells the two apart, so it
+// comes before the read-only entry.
 constexpr CauseOfCode kCauses[] = {
     {SQLITE_NOTADB, "wrong password or not a Quorbit database"},
     {SQLITE_CORRUPT, "the file is damaged"},
@@ -32,8 +33,8 @@ constexpr CauseOfCode kCauses[] = {
 DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
 {
     const int primary = resultCode & 0xff;
-    // The engine's calls return primary codes; the handle keeps the extended one of its last
-    // failure.
+    // The engine's calls return primary codes; the handle keeps the extended
+    // one of its last failure.
     int extended = resultCode;
     if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);

@@ -7,8 +7,8 @@
 
 namespace {
 
-// qb.mdb is written in the SQLCipher 3 format; a later engine is told so and reads it as it is.
-// Older engines ignore the pragma.
+// qb.mdb is written in the SQLCipher 3 format; a later engine is told so and
+// reads it as it is. Older engines ignore the pragma.
 constexpr const char* kFileFormat = "PRAGMA cipher_compatibility = 3";
 
 }  // namespace
@@ -34,7 +34,8 @@ EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, 
         throw engineError(db.get(), formatted, reportAs);
     }
 
-    // Two copies of the game on one file wait for each other instead of failing at once.
+    // Two copies of the game on one file wait for each other instead of failing
+    // at once.
     sqlite3_busy_timeout(db.get(), int(options.busyTimeout.count()));
     return db;
 }

@@ -18,6 +18,6 @@ struct EngineOptions {
     std::chrono::milliseconds busyTimeout{0};
 };
 
-// Opens the engine on path with the password and the busy timeout; nothing is read or written
-// yet. Failures name reportAs, the file the player knows about.
+// Opens the engine on path with the password and the busy timeout; nothing is
+// read or written yet. Failures name reportAs, the file the player knows about.
 EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, const QString& reportAs);

@@ -3,8 +3,8 @@
 namespace {
 
 constexpr std::uint64_t kMultiplier = 6364136223846793005ULL;
-// The reference seeding of PCG32 (initial state 42, stream 54), so the outputs can be checked
-// against the generator's published first values.
+// The reference seeding of PCG32 (initial state 42, stream 54), so the outputs
+// can be checked against the generator's published first values.
 constexpr std::uint64_t kInitialState = 42;
 constexpr std::uint64_t kStream = 54;
 

@@ -25,7 +25,8 @@ QStringList columnNamesOf(Connection& cn, const QString& table)
     return names;
 }
 
-// The game reads hiscores by position, so the columns must come first and in this order.
+// The game reads hiscores by position, so the columns must come first and in
+// this order.
 void checkTable(Connection& cn, const TableLayout& table)
 {
     const QStringList actual = columnNamesOf(cn, table.name);
@@ -45,7 +46,8 @@ void checkTable(Connection& cn, const TableLayout& table)
 
 void openExisting(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
 {
-    // The file may have been replaced since the key was prepared; only its own salt will do.
+    // The file may have been replaced since the key was prepared; only its own
+    // salt will do.
     if (prepared && saltOfFile(QFile::encodeName(file).toStdString()) == prepared->salt) {
         cn.open(file, *prepared);
     } else {

@@ -22,8 +22,8 @@ const QList<TableLayout>& gameTables()
     static const QList<TableLayout> tables = {
         {QStringLiteral("temp"),
          {{QStringLiteral("dato"), QStringLiteral("TEXT")}, {QStringLiteral("dato1"), QStringLiteral("TEXT")}}},
-        // punteggio is an INTEGER column so that a score written as text is stored as a number
-        // and the list orders numerically.
+        // punteggio is an INTEGER column so that a score written as text is
+        // stored as a number and the list orders numerically.
         {QStringLiteral("hiscores"),
          {{QStringLiteral("nome"), QStringLiteral("TEXT")},
           {QStringLiteral("punteggio"), QStringLiteral("INTEGER")},

@@ -4,8 +4,8 @@
 #include <QString>
 #include <QStringList>
 
-// The two tables of qb.mdb. A new file is built from this table and an existing one is checked
-// against it, so the two can never drift apart.
+// The two tables of qb.mdb. A new file is built from this table and an existing
+// one is checked against it, so the two can never drift apart.
 struct ColumnLayout {
     QString name;
     QString type;
@@ -18,5 +18,6 @@ struct TableLayout {
 
 const QList<TableLayout>& gameTables();
 
-// Everything that makes an empty file into a fresh qb.mdb, in the order to run it.
+// Everything that makes an empty file into a fresh qb.mdb, in the order to run
+// it.
 QStringList newDatabaseStatements();

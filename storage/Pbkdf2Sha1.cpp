@@ -22,8 +22,9 @@ constexpr unsigned char kOuterPad = 0x5c;
 
 using Digest = std::array<unsigned char, kDigestBytes>;
 
-// HMAC-SHA1 keyed once: the password's inner and outer pads are hashed into two states that
-// every message then continues from, which halves the hashing of a round.
+// HMAC-SHA1 keyed once: the password's inner and outer pads are hashed into two
+// states that every message then continues from, which halves the hashing of a
+// round.
 class KeyedHmacSha1 {
 public:
     explicit KeyedHmacSha1(std::span<const unsigned char> password)
@@ -70,7 +71,8 @@ private:
     SHA_CTX outer_;
 };
 
-// Block `index` (from 1) of the output: U1 = HMAC(salt || index), Un = HMAC(Un-1), all XORed.
+// Block `index` (from 1) of the output: U1 = HMAC(salt || index), Un =
+// HMAC(Un-1), all XORed.
 Digest deriveBlock(std::span<const unsigned char> password, std::span<const unsigned char> salt, int rounds,
                    std::uint32_t index)
 {
@@ -99,7 +101,8 @@ std::vector<unsigned char> pbkdf2HmacSha1(std::span<const unsigned char> passwor
     const std::size_t blockCount = (length + kDigestBytes - 1) / kDigestBytes;
     const std::size_t workers = std::clamp<std::size_t>(threads, 1, std::max<std::size_t>(blockCount, 1));
     std::vector<Digest> blocks(blockCount);
-    // Worker w works out blocks w + 1, w + 1 + workers, ...; worker 0 is this thread.
+    // Worker w works out blocks w + 1, w + 1 + workers, ...; worker 0 is this
+    // thread.
     const auto deriveShare = [&](std::size_t worker) {
         for (std::size_t block = worker; block < blockCount; block += workers) {
             blocks[block] = deriveBlock(password, salt, rounds, static_cast<std::uint32_t>(block + 1));

@@ -40,7 +40,8 @@ std::int32_t advanceCounter(std::int16_t counter, RandomSource& rnd)
     for (std::int32_t skipped = 0; skipped <= counter; ++skipped) {
         rnd.Rnd();
     }
-    // The step is a float product, as in every other roll of the game; only the sum is double.
+    // The step is a float product, as in every other roll of the game; only the
+    // sum is double.
     const float step = rnd.Rnd() * kStepScale;
     const auto next = std::int32_t(roundHalfEven(double(counter) + double(step)));
     // 27000 itself stays; the wrap only starts above it.
@@ -49,7 +50,8 @@ std::int32_t advanceCounter(std::int16_t counter, RandomSource& rnd)
 
 QString counterUpdateSql(std::int32_t newCounter)
 {
-    // No blank before WHERE: the statement is stored and compared exactly as the game writes it.
+    // No blank before WHERE: the statement is stored and compared exactly as
+    // the game writes it.
     return QStringLiteral("UPDATE temp SET dato1='%1'WHERE dato= 'nummag'").arg(newCounter);
 }
 

@@ -12,7 +12,8 @@ RecordSet::RecordSet(QString file, QStringList columnNames, QList<QVariantList> 
 
 QVariant RecordSet::field(const QString& name) const
 {
-    // Column names in the file are matched the way the engine matches them: case aside.
+    // Column names in the file are matched the way the engine matches them:
+    // case aside.
     const auto match = std::find_if(columnNames_.cbegin(), columnNames_.cend(), [&](const QString& column) {
         return column.compare(name, Qt::CaseInsensitive) == 0;
     });

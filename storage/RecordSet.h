@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <QVariant>
 
-// The rows of one query, fetched at once. The game reads the first row by field name and the
-// whole set as a (column, row) array, so both ways in are offered and nothing stays tied to
-// the engine after the query has run.
+// The rows of one query, fetched at once. The game reads the first row by field
+// name and the whole set as a (column, row) array, so both ways in are offered
+// and nothing stays tied to the engine after the query has run.
 class RecordSet {
 public:
     RecordSet() = default;

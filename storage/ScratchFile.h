@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// A file being built under a fresh name beside its final place. Unless it is moved into place,
-// it is removed again, together with any journal the engine left next to it.
+// A file being built under a fresh name beside its final place. Unless it is
+// moved into place, it is removed again, together with any journal the engine
+// left next to it.
 class ScratchFile {
 public:
     explicit ScratchFile(const QString& finalPath);

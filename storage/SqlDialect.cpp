@@ -48,7 +48,8 @@ bool isBareTableName(const QString& text)
 QString recordSetSql(const QString& source)
 {
     const QString trimmed = source.trimmed();
-    // Rows come back in the order they were added, as a table opened directly shows them.
+    // Rows come back in the order they were added, as a table opened directly
+    // shows them.
     if (isBareTableName(trimmed)) {
         return QStringLiteral(R"(SELECT * FROM "%1" ORDER BY rowid)").arg(trimmed);
     }

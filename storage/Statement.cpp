@@ -15,7 +15,8 @@ Statement::Statement(sqlite3* db, const QString& sql, QString file) : db_(db), f
     if (rc != SQLITE_OK) {
         throw engineError(db_, rc, file_);
     }
-    // A second statement hidden behind a semicolon would run unseen; the game never sends one.
+    // A second statement hidden behind a semicolon would run unseen; the game
+    // never sends one.
     if (!QByteArray(rest).trimmed().isEmpty()) {
         sqlite3_finalize(statement_);
         throw std::invalid_argument("Statement: one SQL statement at a time");

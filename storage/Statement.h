@@ -7,8 +7,8 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-// One prepared statement of the engine, finalised when it goes out of scope. Every failure
-// leaves as a DatabaseError naming the game's file.
+// One prepared statement of the engine, finalised when it goes out of scope.
+// Every failure leaves as a DatabaseError naming the game's file.
 class Statement {
 public:
     Statement(sqlite3* db, const QString& sql, QString file);

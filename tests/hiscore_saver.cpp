@@ -1,11 +1,12 @@
-// A stand-in for a copy of the game that keeps saving hi-scores, for the tests that kill it
-// mid-write or run two of it at once on one qb.mdb.
+// A stand-in for a copy of the game that keeps saving hi-scores, for the tests
+// that kill it mid-write or run two of it at once on one qb.mdb.
 //
 //   hiscore_saver <qb.mdb> <name prefix> [rows]
 //
-// Saves row n = 1, 2, ... as ("<prefix> <n>", 100 * n, n) and reports "saved n" on standard
-// output once the row is in the file; without a row count it saves until it is killed.
-// A failure is written to standard error and ends it with status 1.
+// Saves row n = 1, 2, ... as ("<prefix> <n>", 100 * n, n) and reports "saved n"
+// on standard output once the row is in the file; without a row count it saves
+// until it is killed. A failure is written to standard error and ends it with
+// status 1.
 
 #include "common/FileError.h"
 #include "storage/Connection.h"
@@ -38,11 +39,13 @@ int main(int argc, char* argv[])
     try {
         Connection cn;
         openGameDatabase(cn, file);
-        // Saves wait for another copy as long as the game does once its window shows.
+        // Saves wait for another copy as long as the game does once its window
+        // shows.
         cn.setBusyTimeout(Connection::kPlayBusyTimeout);
         for (int n = 1; rows == 0 || n <= rows; ++n) {
             cn.addRow(QStringLiteral("hiscores"), hiScoreRow(prefix, n));
-            // Flushed at once: the reader kills this process the moment it sees the line.
+            // Flushed at once: the reader kills this process the moment it sees
+            // the line.
             std::printf("saved %d\n", n);
             std::fflush(stdout);
         }

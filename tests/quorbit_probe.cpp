@@ -1,16 +1,18 @@
-// The game's start-up exactly as main() runs it, for tests that watch it from outside the
-// process: the message boxes are printed instead of shown, and the program ends as soon as
-// the window is up instead of waiting for the player.
+// The game's start-up exactly as main() runs it, for tests that watch it from
+// outside the process: the message boxes are printed instead of shown, and the
+// program ends as soon as the window is up instead of waiting for the player.
 //
 //   quorbit_probe [--save-a-game NAME] [program folder]
 //
-// Without a folder the probe finds its files as the game does, from where it lies (a copy
-// placed in an installed tree behaves as the installed game). With --save-a-game it then plays
-// a game the shortest way to the hi-score list: new game, the countdown, quit, NAME saved.
+// Without a folder the probe finds its files as the game does, from where it
+// lies (a copy placed in an installed tree behaves as the installed game). With
+// --save-a-game it then plays a game the shortest way to the hi-score list: new
+// game, the countdown, quit, NAME saved.
 //
-// Exit status 0 when the game started (and the name was saved), 1 when start-up refused to go
-// on or the name was not saved, 2 for a wrong command line. Every box is printed to standard
-// output as its title on one line, then its text, and answered with OK or Yes.
+// Exit status 0 when the game started (and the name was saved), 1 when start-up
+// refused to go on or the name was not saved, 2 for a wrong command line. Every
+// box is printed to standard output as its title on one line, then its text,
+// and answered with OK or Yes.
 
 #include "app/Form1.h"
 #include "app/GameFiles.h"
@@ -43,7 +45,8 @@ public:
     }
 };
 
-// New game, quit at once, and the name into the list; true when the name entry closed on it.
+// New game, quit at once, and the name into the list; true when the name entry
+// closed on it.
 bool saveAGame(Form1& form, const QString& name)
 {
     Form1Controls& ui = form.controls();
@@ -77,8 +80,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "usage: quorbit_probe [--save-a-game NAME] [program folder]\n");
         return kUsageStatus;
     }
-    // A folder from the command line lets one built probe start the game in any folder a test
-    // prepares; without one it is where the probe lies that counts, as for the game.
+    // A folder from the command line lets one built probe start the game in any
+    // folder a test prepares; without one it is where the probe lies that
+    // counts, as for the game.
     const GameFiles files = next < argc ? GameFiles::besideProgram(QString::fromLocal8Bit(argv[next]))
                                         : locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());

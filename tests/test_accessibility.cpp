@@ -103,7 +103,8 @@ private:
         }
         return found;
     }
-    // A cell's place ends at the comma before "player" or "target", or at the colon.
+    // A cell's place ends at the comma before "player" or "target", or at the
+    // colon.
     QAccessibleInterface* cellChild(int cell)
     {
         QAccessibleInterface* iface = childNamed(cellPlace(cell) + QLatin1Char(','));

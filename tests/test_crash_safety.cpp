@@ -1,6 +1,6 @@
-// qb.mdb seen from outside the game's process: a copy of the game killed while it saves
-// hi-scores loses none it had finished saving, and two copies saving at once both get every
-// row in. The copies are hiscore_saver processes.
+// qb.mdb seen from outside the game's process: a copy of the game killed while
+// it saves hi-scores loses none it had finished saving, and two copies saving
+// at once both get every row in. The copies are hiscore_saver processes.
 
 #include "storage/Connection.h"
 #include "storage/GameDatabase.h"
@@ -15,11 +15,13 @@
 namespace {
 
 const QString kSaver = QStringLiteral(QUORBIT_HISCORE_SAVER);
-// Far above the second or so a saver needs, so only a hung or dead saver runs into it.
+// Far above the second or so a saver needs, so only a hung or dead saver runs
+// into it.
 constexpr int kWaitMs = 20000;
 constexpr int kRoundsPerRow = 10;
-// The game saves one row per finished game; a few in a row make the two copies' saves meet,
-// while a copy's whole run stays well inside the other's wait of play even on a slow disk.
+// The game saves one row per finished game; a few in a row make the two copies'
+// saves meet, while a copy's whole run stays well inside the other's wait of
+// play even on a slow disk.
 constexpr int kRowsPerCopy = 8;
 
 // hiscore_saver scores its row n as n times this.
@@ -38,8 +40,8 @@ HiScores rowsOfSaver(const QString& prefix, int count)
     return rows;
 }
 
-// How many saves the output reports, whole lines only; -1 unless they read "saved 1",
-// "saved 2", ... in order.
+// How many saves the output reports, whole lines only; -1 unless they read
+// "saved 1", "saved 2", ... in order.
 int reportedSaves(const QByteArray& output)
 {
     QList<QByteArray> lines = output.left(output.lastIndexOf('\n') + 1).split('\n');
@@ -61,7 +63,8 @@ void waitForReports(QProcess& saver, int saves, QByteArray& output)
     }
 }
 
-// The file must open as the game opens it and pass the engine's full check of every page.
+// The file must open as the game opens it and pass the engine's full check of
+// every page.
 void readWholeFile(const QString& file, HiScores& rows)
 {
     Connection cn;
@@ -90,8 +93,8 @@ private slots:
         QTest::newRow("after many saves") << 9 << 40;
     }
 
-    // Every round kills a saver on the same file, so the rows of earlier rounds must come
-    // through the later kills as well.
+    // Every round kills a saver on the same file, so the rows of earlier rounds
+    // must come through the later kills as well.
     void killedWhileSaving()
     {
         QFETCH(int, fewestSaves);
@@ -133,8 +136,9 @@ private slots:
         }
     }
 
-    // Whichever copy gets the file first keeps it busy for its whole run, so the other one
-    // waits, within the wait the game allows itself during play, until that run is over.
+    // Whichever copy gets the file first keeps it busy for its whole run, so
+    // the other one waits, within the wait the game allows itself during play,
+    // until that run is over.
     void copiesSavingAtOnce()
     {
         QTemporaryDir folder;

@@ -1,5 +1,6 @@
-// The database key worked out ahead of the engine: the same bytes as the standard PBKDF2, and
-// files that the stock sqlcipher shell and the game each open whoever made them.
+// The database key worked out ahead of the engine: the same bytes as the
+// standard PBKDF2, and files that the stock sqlcipher shell and the game each
+// open whoever made them.
 
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
@@ -52,7 +53,8 @@ QByteArray asBytes(const DatabaseKey::Salt& salt)
     return QByteArray(reinterpret_cast<const char*>(salt.data()), qsizetype(salt.size()));
 }
 
-// Runs the stock shell on `file` with the game's password; its output, or a failed test.
+// Runs the stock shell on `file` with the game's password; its output, or a
+// failed test.
 QString shell(const QString& file, const QString& statements)
 {
     const QString sqlcipher = QStandardPaths::findExecutable(QStringLiteral("sqlcipher"));
@@ -79,8 +81,8 @@ class TestDatabaseKey : public QObject {
     Q_OBJECT
 
 private slots:
-    // RFC 6070's published vectors, then lengths and rounds on both sides of a block and the
-    // HMAC's 64-byte key limit, against OpenSSL.
+    // RFC 6070's published vectors, then lengths and rounds on both sides of a
+    // block and the HMAC's 64-byte key limit, against OpenSSL.
     void derivationMatchesThePublishedVectors_data()
     {
         QTest::addColumn<QByteArray>("password");
@@ -109,8 +111,9 @@ private slots:
         QCOMPARE(ours(password, salt, rounds, int(expectedHex.size() / 2)).toHex(), expectedHex);
     }
 
-    // Every length on every number of threads: blocks shared out in turn (two threads on three
-    // or five blocks), more threads than blocks, and none asked for.
+    // Every length on every number of threads: blocks shared out in turn (two
+    // threads on three or five blocks), more threads than blocks, and none
+    // asked for.
     void derivationMatchesOpenSsl_data()
     {
         QTest::addColumn<QByteArray>("password");
@@ -178,9 +181,10 @@ private slots:
         QCOMPARE(shell(path, QStringLiteral("PRAGMA cipher_page_size;")), QStringLiteral("1024"));
     }
 
-    // The key prepared for the file, one prepared for a file since replaced, and none at all.
-    // A key of another password under the file's own salt is refused: that is how the test
-    // knows the prepared key, not the password, opened the file in the first row.
+    // The key prepared for the file, one prepared for a file since replaced,
+    // and none at all. A key of another password under the file's own salt is
+    // refused: that is how the test knows the prepared key, not the password,
+    // opened the file in the first row.
     void shellMadeFileOpensInTheGame_data()
     {
         QTest::addColumn<QString>("prepared");
@@ -224,8 +228,8 @@ private slots:
         QVERIFY(firstBytes(path, 1 << 20) == before);
     }
 
-    // A raw key is still checked against every page: under another password the file is
-    // refused as it would be with the password, and left as it was.
+    // A raw key is still checked against every page: under another password the
+    // file is refused as it would be with the password, and left as it was.
     void keyOfAnotherPasswordIsRefused()
     {
         QTemporaryDir folder;

@@ -1,7 +1,8 @@
-// The first start on a machine: no qb.mdb yet, and the thread that works out the key has done
-// all its work, but is still there, when Qt starts: the order a busy machine can give the two.
-// Qt must still take main()'s thread for its own, the window must answer clicks, and the file
-// must be made only once start-up has checked the pictures.
+// The first start on a machine: no qb.mdb yet, and the thread that works out
+// the key has done all its work, but is still there, when Qt starts: the order
+// a busy machine can give the two. Qt must still take main()'s thread for its
+// own, the window must answer clicks, and the file must be made only once
+// start-up has checked the pictures.
 
 #include "app/Form1.h"
 #include "app/GameFiles.h"
@@ -29,7 +30,8 @@ void collectWarnings(QtMsgType type, const QMessageLogContext&, const QString& m
     }
 }
 
-// A fresh program folder with the pictures, made with nothing from Qt: Qt has not started.
+// A fresh program folder with the pictures, made with nothing from Qt: Qt has
+// not started.
 std::filesystem::path freshProgramFolder()
 {
     std::string pattern = (std::filesystem::temp_directory_path() / "first-start-XXXXXX").string();

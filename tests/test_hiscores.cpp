@@ -98,7 +98,8 @@ private slots:
     void showsTheTenBest()
     {
         QFETCH(int, rows);
-        // Saved worst first, so the order shown is the query's and not the file's.
+        // Saved worst first, so the order shown is the query's and not the
+        // file's.
         for (int row = rows; row >= 1; --row) {
             addRow(QStringLiteral("p%1").arg(row), 1000 - row, row);
         }
@@ -435,7 +436,8 @@ private:
             cn.execute(QStringLiteral("PRAGMA query_only = ON"));
             break;
         case Sabotage::Locked:
-            // The game's connection gives up at once instead of waiting for the lock.
+            // The game's connection gives up at once instead of waiting for the
+            // lock.
             cn.setBusyTimeout(std::chrono::milliseconds(0));
             other.open(file);
             other.execute(QStringLiteral("BEGIN EXCLUSIVE"));

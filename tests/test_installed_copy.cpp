@@ -1,9 +1,10 @@
-// The game as a package installs it: `cmake --install` into a prefix that is then made
-// read-only, started headless by an ordinary user. The window comes up, a game is quit into
-// the hi-score list, the row lands in that user's data folder, and nothing is written under
-// the prefix. A start-up refused for a missing installed picture leaves the data folder as it
-// was. The probe, a copy of the game's start-up, is placed beside the installed program so
-// that it finds its files exactly as the program does.
+// The game as a package installs it: `cmake --install` into a prefix that is
+// then made read-only, started headless by an ordinary user. The window comes
+// up, a game is quit into the hi-score list, the row lands in that user's data
+// folder, and nothing is written under the prefix. A start-up refused for a
+// missing installed picture leaves the data folder as it was. The probe, a copy
+// of the game's start-up, is placed beside the installed program so that it
+// finds its files exactly as the program does.
 
 #include "storage/Connection.h"
 
@@ -26,7 +27,8 @@ const QString kInstalledPictures = QStringLiteral("share/games/quorbit/images");
 constexpr QFile::Permissions kReadAndEnter =
     QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
 
-// Every path under `root` with its size and time of change: what "nothing written" compares.
+// Every path under `root` with its size and time of change: what "nothing
+// written" compares.
 QStringList snapshotOf(const QString& root)
 {
     QStringList entries;
@@ -42,7 +44,8 @@ QStringList snapshotOf(const QString& root)
     return entries;
 }
 
-// Write permission off for everybody on every folder of the tree (and the root itself).
+// Write permission off for everybody on every folder of the tree (and the root
+// itself).
 void makeReadOnly(const QString& root, bool readOnly)
 {
     const auto apply = [readOnly](const QString& folder) {
@@ -61,7 +64,8 @@ struct Run {
     QString err;
 };
 
-// The probe placed in the installed tree, as an ordinary user, with `dataHome` as their data folder.
+// The probe placed in the installed tree, as an ordinary user, with `dataHome`
+// as their data folder.
 Run runInstalled(const QString& prefix, const QString& dataHome, const QStringList& arguments)
 {
     QStringList command{prefix + QStringLiteral("/games/quorbit_probe")};
@@ -102,8 +106,9 @@ private slots:
             QSKIP("running as root, and setpriv, to start the game as somebody else, is missing");
         }
         QVERIFY(prefix_.isValid());
-        // cmake --install rewrites the build's list of installed files, which the README's
-        // uninstall command reads; the list of a real install is put back afterwards.
+        // cmake --install rewrites the build's list of installed files, which
+        // the README's uninstall command reads; the list of a real install is
+        // put back afterwards.
         const QString manifest = QStringLiteral(QUORBIT_BUILD_DIR "/install_manifest.txt");
         QFile manifestFile(manifest);
         const bool hadManifest = manifestFile.open(QIODevice::ReadOnly);
@@ -132,7 +137,8 @@ private slots:
     {
         home_.emplace();
         QVERIFY(home_->isValid());
-        // The player owns their home; QTemporaryDir made it root's and closed to others.
+        // The player owns their home; QTemporaryDir made it root's and closed
+        // to others.
         QVERIFY(QFile::setPermissions(home_->path(), kReadAndEnter | QFile::WriteOwner));
         if (geteuid() == 0) {
             QCOMPARE(chown(QFile::encodeName(home_->path()).constData(), kNobody, kNobody), 0);

@@ -1,5 +1,6 @@
-// What the program does before it starts the game: the command line it accepts, and where a
-// portable or an installed copy finds its pictures and keeps its hi-score file.
+// What the program does before it starts the game: the command line it accepts,
+// and where a portable or an installed copy finds its pictures and keeps its
+// hi-score file.
 
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
@@ -115,8 +116,8 @@ private slots:
         QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
-    // `images` beside the program marks a portable copy; an installed one keeps its hi-scores
-    // in the user's data folder by the XDG rule.
+    // `images` beside the program marks a portable copy; an installed one keeps
+    // its hi-scores in the user's data folder by the XDG rule.
     void filesOfACopy_data()
     {
         QTest::addColumn<bool>("imagesFolderBeside");

@@ -142,7 +142,8 @@ private slots:
                 }
             }
 
-            // A level dealt anew (new game or NEXT LEVEL) resets the level's counters.
+            // A level dealt anew (new game or NEXT LEVEL) resets the level's
+            // counters.
             const bool newLevel = game.trailCount == 1 &&
                                   (trailBefore != 1 || game.levelNumber != levelBefore || game.clickScore == 3000);
             QVERIFY(game.playerCell >= 0 && game.playerCell < board::kCells);

@@ -1,7 +1,7 @@
-// The whole start-up, run as its own process by quorbit_probe, on every kind of qb.mdb the game
-// must refuse: the player sees one QUORBIT box that names the file and what is wrong with it,
-// the same words reach standard error, the game ends with status 1, and the file stays exactly
-// as it was.
+// The whole start-up, run as its own process by quorbit_probe, on every kind of
+// qb.mdb the game must refuse: the player sees one QUORBIT box that names the
+// file and what is wrong with it, the same words reach standard error, the game
+// ends with status 1, and the file stays exactly as it was.
 
 #include "storage/Connection.h"
 #include "storage/EngineHandle.h"
@@ -25,7 +25,8 @@
 namespace {
 
 const QString kProbe = QStringLiteral(QUORBIT_PROBE);
-// Far above the second or so a start-up needs, so only a hung probe runs into it.
+// Far above the second or so a start-up needs, so only a hung probe runs into
+// it.
 constexpr int kWaitMs = 30000;
 constexpr int kHiScoreRows = 40;  // enough pages that the middle of the file is a table's data
 constexpr qsizetype kRandomFileSize = 4096;
@@ -129,14 +130,15 @@ const StartUpCase kCases[] = {
     {"counter 40000", [](const QString& path) { writeGameFile(path, {counterSetTo("40000")}); }, true,
      "the counter 40000 is outside -32768..32767"},
     {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
-    // Pictures are checked before the file is touched: no new file, no counter moved on.
+    // Pictures are checked before the file is touched: no new file, no counter
+    // moved on.
     {"a picture missing, no qb.mdb", nullptr, true, "the file is missing", "door.jpg"},
     {"a picture missing, good qb.mdb", [](const QString& path) { writeGameFile(path); }, true, "the file is missing",
      "3c.jpg"},
 };
 
-// Takes write permission on a folder away from everybody while it lives, and gives it back
-// to the owner afterwards so the folder can be cleaned away.
+// Takes write permission on a folder away from everybody while it lives, and
+// gives it back to the owner afterwards so the folder can be cleaned away.
 class ReadOnlyFolder {
 public:
     static constexpr QFile::Permissions kReadAndEnter =
@@ -151,7 +153,8 @@ private:
     bool applied_;
 };
 
-// Starts the program of the command line headless, in the folder it is to run in.
+// Starts the program of the command line headless, in the folder it is to run
+// in.
 void startOffscreen(QProcess& process, const QStringList& command, const QString& folder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -161,8 +164,8 @@ void startOffscreen(QProcess& process, const QStringList& command, const QString
     process.start(command.first(), command.mid(1));
 }
 
-// The probe prints the box as its title on one line, then its text and a line break; the same
-// text must reach standard error behind the program's name.
+// The probe prints the box as its title on one line, then its text and a line
+// break; the same text must reach standard error behind the program's name.
 void verifyRefusalBox(const QString& out, const QString& err, const QString& database, const QString& cause)
 {
     QCOMPARE(out.section(QLatin1Char('\n'), 0, 0), QStringLiteral("QUORBIT"));

@@ -116,7 +116,8 @@ private slots:
         game.RotateCurrentTile();
         QCOMPARE(game.cellCodes(kPlayer, 0).text(), code);
         QCOMPARE(ui.Label1[kPlayer].caption(), QStringLiteral("9"));
-        // Worked out again: a tile without legs targets its own, now used, cell.
+        // Worked out again: a tile without legs targets its own, now used,
+        // cell.
         QCOMPARE(int(game.targetCell), kPlayer);
         QCOMPARE(ui.Label4.caption(),
                  code == "4bh" ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));

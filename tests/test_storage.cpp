@@ -1,5 +1,5 @@
-// The database file, its refusals, the random-sequence counter and the hi-score list's
-// queries, on real files in a temporary folder.
+// The database file, its refusals, the random-sequence counter and the hi-score
+// list's queries, on real files in a temporary folder.
 
 #include "common/Rounding.h"
 #include "storage/Connection.h"
@@ -24,7 +24,8 @@
 
 namespace {
 
-// What is done to the bytes of a file; a game file changed by statements is Damage::None.
+// What is done to the bytes of a file; a game file changed by statements is
+// Damage::None.
 enum class Damage {
     None,
     WrongPassword,
@@ -125,7 +126,8 @@ QString setCounter(const QString& value)
     return QStringLiteral("UPDATE temp SET dato1=%1 WHERE dato='nummag'").arg(value);
 }
 
-// A draw as the 24-bit whole number it is made of: exact to compare, unlike floats.
+// A draw as the 24-bit whole number it is made of: exact to compare, unlike
+// floats.
 std::uint32_t top24(float draw)
 {
     const float scaled = draw * 0x1p24f;
@@ -182,7 +184,8 @@ private slots:
         QTest::newRow("most positive") << 32767 << drawsEndingWith(32767, 0.5f) << 6267;
     }
 
-    // Every scripted draw is used: counter + 1 skipped and the step (only the step when negative).
+    // Every scripted draw is used: counter + 1 skipped and the step (only the
+    // step when negative).
     void advanceCounter()
     {
         QFETCH(int, counter);
@@ -386,7 +389,8 @@ private slots:
                  QVariant(QString::number(next)));
     }
 
-    // The user's data folder of an installed copy may not exist yet on the first run.
+    // The user's data folder of an installed copy may not exist yet on the
+    // first run.
     void missingFileIsCreated_data()
     {
         QTest::addColumn<QString>("below");
@@ -506,7 +510,8 @@ private slots:
         QCOMPARE(bytesOf(path), before);
     }
 
-    // Run as root, so a folder cannot be made unwritable by its mode; these places cannot hold a file.
+    // Run as root, so a folder cannot be made unwritable by its mode; these
+    // places cannot hold a file.
     void uncreatableFileIsRefused_data()
     {
         QTest::addColumn<QString>("below");
@@ -573,7 +578,8 @@ private slots:
         QTest::newRow("25 characters") << "ABCDEFGHIJKLMNOPQRSTUVWXY";
     }
 
-    // The score arrives as the result label's text and must be stored as a number.
+    // The score arrives as the result label's text and must be stored as a
+    // number.
     void boundValuesRoundTrip()
     {
         QFETCH(QString, name);

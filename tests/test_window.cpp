@@ -227,7 +227,8 @@ private slots:
         QVERIFY(label.font().bold && label.font().italic);
     }
 
-    // Each panel lies exactly over the menu and above it, in the design's order.
+    // Each panel lies exactly over the menu and above it, in the design's
+    // order.
     void panelsStackOverTheMenu()
     {
         F& ui = window->ui();

@@ -4,8 +4,9 @@
 
 #include <QWidget>
 
-// The font of a control that stays a widget of its own (the name box, NEXT LEVEL): the design
-// font, drawn at the scale the window is shown at, like every painted caption.
+// The font of a control that stays a widget of its own (the name box,
+// NEXT LEVEL): the design font, drawn at the scale the window is shown at,
+// like every painted caption.
 class ScaledWidgetFont {
 public:
     void set(QWidget& widget, const Font& font)

@@ -6,8 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-// Hands out the given draws in order, so a test can say exactly what chance deals. Using more
-// draws than scripted means the code under test draws more often than the test expects.
+// Hands out the given draws in order, so a test can say exactly what chance
+// deals. Using more draws than scripted means the code under test draws more
+// often than the test expects.
 class ScriptedRandom final : public RandomSource {
 public:
     explicit ScriptedRandom(QList<float> draws) : draws_(std::move(draws))
