@@ -16,14 +16,20 @@ constexpr QMargins kFrameAllowance{8, 40, 8, 8};
 
 bool painted(const Control& control) { return control.visible() && !control.nativeWidget(); }
 
+// A child that lies in the area being painted, where it lies.
+struct InArea {
+    const Control* control;
+    QRect rect;
+};
+
 // Whether an opaque control stacked above the one at `index` hides all of it.
 // The menu and the panels lie over the counters and the board: not drawing
-// what they hide halves the first paint.
-bool hiddenByLaterSibling(const std::vector<Control*>& siblings, std::size_t index, const QRect& rect)
+// what they hide halves the first paint. Whatever hides a control in the area
+// is in the area too, so only those are asked.
+bool hiddenByOneAbove(const std::vector<InArea>& inArea, std::size_t index)
 {
-    for (std::size_t later = index + 1; later < siblings.size(); ++later) {
-        const Control& above = *siblings[later];
-        if (painted(above) && above.opaque() && above.pixelRect().contains(rect)) {
+    for (std::size_t above = index + 1; above < inArea.size(); ++above) {
+        if (inArea[above].control->opaque() && inArea[above].rect.contains(inArea[index].rect)) {
             return true;
         }
     }
@@ -32,16 +38,21 @@ bool hiddenByLaterSibling(const std::vector<Control*>& siblings, std::size_t ind
 
 void paintInside(const Control& container, QPainter& painter, const QRectF& dirty)
 {
-    const std::vector<Control*>& children = container.children();
-    for (std::size_t index = 0; index < children.size(); ++index) {
-        const Control* child = children[index];
-        if (!painted(*child)) {
+    std::vector<InArea> inArea;  // bottom to top
+    for (const Control* child : container.children()) {
+        if (painted(*child)) {
+            const QRect rect = child->pixelRect();
+            if (dirty.intersects(rect)) {
+                inArea.push_back({child, rect});
+            }
+        }
+    }
+    for (std::size_t index = 0; index < inArea.size(); ++index) {
+        if (hiddenByOneAbove(inArea, index)) {
             continue;
         }
-        const QRect rect = child->pixelRect();
-        if (!dirty.intersects(rect) || hiddenByLaterSibling(children, index, rect)) {
-            continue;
-        }
+        const Control* child = inArea[index].control;
+        const QRect& rect = inArea[index].rect;
         if (child->children().empty()) {
             painter.translate(rect.topLeft());
             child->paint(painter);
