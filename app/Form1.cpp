@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <utility>
 
 namespace {
@@ -54,7 +55,10 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     : QWidget(nullptr, Qt::Window), game_(ui_, files, random, boxes, preparedKey)
 {
     setWindowTitle(words::kTitle);
-    setWindowIcon(gameIcon());
+    // The icon follows as soon as the window is up: nothing in the window
+    // waits for it, and reading its six files held the window back a
+    // millisecond and more.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(gameIcon()); });
 
     // The pictures are decoded on a thread of their own while the controls
     // are made; the design's are set last, the tiles read by Form_Load.
