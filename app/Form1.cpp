@@ -82,8 +82,8 @@ void Form1::connectHandlers()
         ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
     }
     ui_.Command2.onClick = [this] { game_.Command2_Click(); };
-    ui_.Form1.onShownOrHidden = [this] {
-        keyboard_.viewChanged();
+    ui_.Form1.onShownOrHidden = [this](const Control& changed) {
+        keyboard_.controlShownOrHidden(changed);
         if (onShownOrHidden) {
             onShownOrHidden();
         }

@@ -60,6 +60,17 @@ void KeyboardPlay::viewChanged()
     menuInView_ = menuInView;
 }
 
+void KeyboardPlay::controlShownOrHidden(const Control& changed)
+{
+    // A level shows or hides its 308 cells one by one, away from the menu:
+    // asking the whole window each time cost start-up and every deal a
+    // millisecond.
+    const QRect menu = controltree::windowPixelRect(menuItem(0));
+    if (controltree::windowPixelRect(changed).intersects(menu)) {
+        viewChanged();
+    }
+}
+
 bool KeyboardPlay::moveHighlight(int step)
 {
     if (!controltree::clickWouldReach(menuItem(item_))) {

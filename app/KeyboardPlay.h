@@ -3,6 +3,7 @@
 #include <Qt>
 
 struct Form1Controls;
+class Control;
 class Game;
 class Label;
 
@@ -21,9 +22,12 @@ public:
 
     // Acts on a key; false for a key the game has no use for.
     bool keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers);
-    // Told whenever controls show or hide, so the highlight can go back to
-    // "new game" when the menu comes into view.
+    // Looks whether the menu is in view, so the highlight can go back to
+    // "new game" when it comes into view.
     void viewChanged();
+    // Told whenever a control shows or hides; only one over the menu can
+    // change what the menu shows.
+    void controlShownOrHidden(const Control& changed);
 
     // The menu item to frame: null until the first key press, and while the
     // menu is out of view or covered.

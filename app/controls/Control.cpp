@@ -55,7 +55,7 @@ void Control::setVisible(bool visible)
         repaint();
     }
     if (window_) {
-        window_->controlShownOrHidden();
+        window_->controlShownOrHidden(*this);
     }
 }
 

@@ -152,11 +152,11 @@ void Window::controlMoved()
     }
 }
 
-void Window::controlShownOrHidden()
+void Window::controlShownOrHidden(const Control& changed)
 {
     controlMoved();
     if (onShownOrHidden) {
-        onShownOrHidden();
+        onShownOrHidden(changed);
     }
 }
 

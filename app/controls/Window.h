@@ -45,13 +45,13 @@ public:
 
     // Told after any control showed or hid, when what the player can see may
     // have changed: a panel opened or closed, the menu came back.
-    std::function<void()> onShownOrHidden;
+    std::function<void(const Control& changed)> onShownOrHidden;
 
 private:
     friend class Control;
     void repaintArea(const QRect& designPixels) const;
     void controlMoved();
-    void controlShownOrHidden();
+    void controlShownOrHidden(const Control& changed);
     void applyClientSize();
 
     QWidget* surface_ = nullptr;
