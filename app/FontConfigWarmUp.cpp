@@ -4,12 +4,20 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-FontConfigWarmUp::FontConfigWarmUp()
+namespace {
+
+std::thread startLoading()
 {
 #ifdef QUORBIT_HAS_FONTCONFIG
-    loader_ = std::thread([] { FcInit(); });
+    return std::thread([] { FcInit(); });
+#else
+    return {};
 #endif
 }
+
+}  // namespace
+
+FontConfigWarmUp::FontConfigWarmUp() : loader_(startLoading()) {}
 
 FontConfigWarmUp::~FontConfigWarmUp()
 {
