@@ -6,10 +6,10 @@
 
 namespace {
 
-std::thread startLoading()
+std::jthread startLoading()
 {
 #ifdef QUORBIT_HAS_FONTCONFIG
-    return std::thread([] { FcInit(); });
+    return std::jthread([] { FcInit(); });
 #else
     return {};
 #endif
@@ -18,10 +18,3 @@ std::thread startLoading()
 }  // namespace
 
 FontConfigWarmUp::FontConfigWarmUp() : loader_(startLoading()) {}
-
-FontConfigWarmUp::~FontConfigWarmUp()
-{
-    if (loader_.joinable()) {
-        loader_.join();
-    }
-}

@@ -12,11 +12,7 @@
 class FontConfigWarmUp {
 public:
     FontConfigWarmUp();
-    ~FontConfigWarmUp();
-
-    FontConfigWarmUp(const FontConfigWarmUp&) = delete;
-    FontConfigWarmUp& operator=(const FontConfigWarmUp&) = delete;
 
 private:
-    std::thread loader_;
+    std::jthread loader_;  // joined when the warm-up goes
 };

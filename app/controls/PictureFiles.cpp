@@ -88,13 +88,6 @@ const QPixmap& sharpPixels(const Picture& picture, double density)
     return pixels;
 }
 
-PictureFiles::~PictureFiles()
-{
-    if (decoder_.joinable()) {
-        decoder_.join();
-    }
-}
-
 void PictureFiles::prefetch(const QStringList& files)
 {
     if (decoder_.joinable()) {
@@ -105,7 +98,7 @@ void PictureFiles::prefetch(const QStringList& files)
     for (qsizetype index = 0; index < files.size(); ++index) {
         prefetched_.emplace(files[index], images[std::size_t(index)].get_future());
     }
-    decoder_ = std::thread([files, density, images = std::move(images)]() mutable {
+    decoder_ = std::jthread([files, density, images = std::move(images)]() mutable {
         for (qsizetype index = 0; index < files.size(); ++index) {
             QImage image;
             try {

@@ -40,11 +40,6 @@ const QPixmap& sharpPixels(const Picture& picture, double density);
 // of its 308 cells; decoding the same fifteen files again each time is waste.
 class PictureFiles {
 public:
-    PictureFiles() = default;
-    ~PictureFiles();
-    PictureFiles(const PictureFiles&) = delete;
-    PictureFiles& operator=(const PictureFiles&) = delete;
-
     // Starts decoding `files`, in order, on a thread of their own, while the
     // caller goes on building the window; load() then takes their pixels from
     // there. Start-up decodes twenty pictures: on the main thread that was a
@@ -57,5 +52,5 @@ public:
 private:
     QHash<QString, Picture> decoded_;
     std::map<QString, std::future<QImage>> prefetched_;
-    std::thread decoder_;
+    std::jthread decoder_;  // last, so it is joined before the rest goes
 };
