@@ -507,6 +507,34 @@ private slots:
         QCOMPARE(pictures.load(file).pixels().toImage(), expected);
     }
 
+    // Only an opaque control hides what lies under it: a transparent label
+    // laid over "new game" leaves its caption drawn.
+    void transparentLabelHidesNothing()
+    {
+        F& ui = window->ui();
+        Label& under = ui.Label22;
+        Label& over = ui.Label23;  // made after it, so stacked above it
+        const QRect overWas(over.left(), over.top(), over.width(), over.height());
+        const QString captionWas = over.caption();
+        over.setCaption(QString());
+        over.setTransparent(true);
+        over.setGeometry(under.left() - 60, under.top() - 60, under.width() + 120, under.height() + 120);
+
+        const QImage shot = window->form->grab().toImage();
+        const QRect area = window->form->windowRectOf(under);
+        const QRgb caption = toQColor(under.foreColor()).rgb();
+        int captionPixels = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                captionPixels += shot.pixel(x, y) == caption ? 1 : 0;
+            }
+        }
+        over.setGeometry(overWas.left(), overWas.top(), overWas.width(), overWas.height());
+        over.setTransparent(false);
+        over.setCaption(captionWas);
+        QVERIFY2(captionPixels > 100, qPrintable(QString::number(captionPixels)));
+    }
+
     // A disabled box must look like an enabled one: it only stops answering.
     void disabledBoxLooksTheSame()
     {
