@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ControlTable.h"
 #include "app/Form1Layout.h"
 #include "app/accessibility/AccessibleForm.h"
 #include "common/GameWords.h"
@@ -14,19 +15,6 @@
 namespace {
 
 using F = Form1Controls;
-
-// Which handler of the game answers a click on which label.
-struct LabelClick {
-    Label F::*label;
-    void (Game::*handler)();
-};
-
-const LabelClick kLabelClicks[] = {
-    {&F::Label22, &Game::Label22_Click}, {&F::Label23, &Game::Label23_Click}, {&F::Label24, &Game::Label24_Click},
-    {&F::Label25, &Game::Label25_Click}, {&F::Label26, &Game::Label26_Click}, {&F::Label27, &Game::Label27_Click},
-    {&F::Label35, &Game::Label35_Click}, {&F::Label37, &Game::Label37_Click}, {&F::Label38, &Game::Label38_Click},
-    {&F::Label45, &Game::Label45_Click}, {&F::Label48, &Game::Label48_Click},
-};
 
 struct TimerTick {
     Timer F::*timer;
@@ -70,8 +58,10 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
 
 void Form1::connectHandlers()
 {
-    for (const LabelClick& click : kLabelClicks) {
-        (ui_.*click.label).onClick = [this, handler = click.handler] { (game_.*handler)(); };
+    for (const ControlRow& row : controlTable()) {
+        if (row.click) {
+            row.control(ui_, game_)->onClick = [this, handler = row.click] { (game_.*handler)(); };
+        }
     }
     for (const TimerTick& tick : kTimerTicks) {
         (ui_.*tick.timer).onTick = [this, handler = tick.handler] { (game_.*handler)(); };
@@ -81,9 +71,8 @@ void Form1::connectHandlers()
         ui_.Label1[i].onClick = [this, i] { game_.Label1_Click(i); };
         ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
     }
-    ui_.Command2.onClick = [this] { game_.Command2_Click(); };
-    ui_.Form1.onShownOrHidden = [this](const Control& changed) {
-        keyboard_.controlShownOrHidden(changed);
+    ui_.Form1.onShownOrHidden = [this](const Control&) {
+        keyboard_.viewChanged();
         if (onShownOrHidden) {
             onShownOrHidden();
         }

@@ -1,5 +1,6 @@
 // Thousands of random clicks and ticks, as an impatient player and the clock
 // would make them, with the game's rules checked after every single event.
+#include "app/controls/ControlTree.h"
 #include "scoring/Captions.h"
 #include "support/Player.h"
 
@@ -95,19 +96,19 @@ private slots:
             const int roll = int(random.bounded(100));
             if (roll < 30) {
                 const int cell = game.playerCell;
-                if (reachable(*window.form, ui.Picture1[cell])) {
+                if (controltree::clickWouldLand(ui.Picture1[cell])) {
                     p.clickCell(cell);
                 }
             } else if (roll < 55) {
                 const int cell = game.targetCell;
-                if (cell >= 0 && reachable(*window.form, ui.Picture1[cell])) {
+                if (cell >= 0 && controltree::clickWouldLand(ui.Picture1[cell])) {
                     p.clickCell(cell);
                 }
             } else if (roll < 65) {
                 const int cell = int(random.bounded(board::kCells));
                 const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
                 const Control& control = *pick[random.bounded(3)];
-                if (reachable(*window.form, control)) {
+                if (controltree::clickWouldLand(control)) {
                     p.click(control);
                 }
             } else if (roll < 90) {
@@ -129,11 +130,11 @@ private slots:
                 }
                 QList<const Control*> shown;
                 for (Label F::*label : kLabels) {
-                    if (reachable(*window.form, ui.*label)) {
+                    if (controltree::clickWouldLand(ui.*label)) {
                         shown.append(&(ui.*label));
                     }
                 }
-                if (reachable(*window.form, ui.Command2)) {
+                if (controltree::clickWouldLand(ui.Command2)) {
                     shown.append(&ui.Command2);
                 }
                 if (!shown.isEmpty()) {

@@ -1,7 +1,9 @@
 #include "app/accessibility/AccessibleControl.h"
 
 #include "app/Form1.h"
-#include "app/accessibility/Coverage.h"
+#include "app/controls/ControlTree.h"
+
+#include <QKeySequence>
 
 QWindow* AccessibleControl::window() const { return form_.windowHandle(); }
 
@@ -28,8 +30,8 @@ QAccessible::State AccessibleControl::state() const
 {
     QAccessible::State state;
     // A reader may still hold a control that has since been hidden or covered.
-    state.invisible = !isInView(form_, *spoken_.control);
-    state.disabled = spoken_.pressable && !spoken_.control->answersClicks();
+    state.invisible = !controltree::clickWouldLand(*spoken_.control);
+    state.disabled = spoken_.pressable() && !spoken_.control->answersClicks();
     const bool editable = spoken_.role == QAccessible::EditableText;
     state.editable = editable;
     state.focusable = editable;
@@ -39,7 +41,7 @@ QAccessible::State AccessibleControl::state() const
 
 void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)
 {
-    if (type == QAccessible::ActionInterface && spoken_.pressable) {
+    if (type == QAccessible::ActionInterface && spoken_.pressable()) {
         return static_cast<QAccessibleActionInterface*>(this);
     }
     return nullptr;
@@ -51,7 +53,15 @@ QStringList AccessibleControl::actionNames() const { return {pressAction()}; }
 // window ignores it.
 void AccessibleControl::doAction(const QString& actionName)
 {
-    if (actionName == pressAction() && isInView(form_, *spoken_.control)) {
+    if (actionName == pressAction() && controltree::clickWouldLand(*spoken_.control)) {
         spoken_.control->deliverClick();
     }
+}
+
+QStringList AccessibleControl::keyBindingsForAction(const QString& actionName) const
+{
+    if (actionName != pressAction() || spoken_.key == Qt::Key_unknown) {
+        return {};
+    }
+    return {QKeySequence(spoken_.key).toString(QKeySequence::NativeText)};
 }

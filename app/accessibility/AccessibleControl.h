@@ -30,7 +30,8 @@ public:
 
     QStringList actionNames() const override;
     void doAction(const QString& actionName) override;
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    // The key that clicks the control, where it has one.
+    QStringList keyBindingsForAction(const QString& actionName) const override;
 
 private:
     Form1& form_;

@@ -1,8 +1,9 @@
 #include "app/accessibility/AccessibleForm.h"
 
 #include "app/Form1.h"
+#include "app/Screen.h"
 #include "app/accessibility/AccessibleControl.h"
-#include "app/accessibility/Coverage.h"
+#include "app/controls/ControlTree.h"
 
 #include <QMetaObject>
 #include <algorithm>
@@ -65,15 +66,22 @@ AccessibleForm::~AccessibleForm()
     }
 }
 
-std::vector<std::size_t> AccessibleForm::inView() const
+const std::vector<std::size_t>& AccessibleForm::inView() const
 {
-    std::vector<std::size_t> shown;
-    for (std::size_t index = 0; index < spoken_.size(); ++index) {
-        if (isInView(form_, *spoken_[index].control)) {
-            shown.push_back(index);
+    // A reader walks the children one call at a time, and each call asks
+    // which are in view: the answer is kept until a control moves, shows or
+    // hides.
+    const std::uint64_t arrangement = form_.controls().Form1.arrangement();
+    if (!inViewArrangement_ || *inViewArrangement_ != arrangement) {
+        inView_.clear();
+        for (std::size_t index = 0; index < spoken_.size(); ++index) {
+            if (controltree::clickWouldLand(*spoken_[index].control)) {
+                inView_.push_back(index);
+            }
         }
+        inViewArrangement_ = arrangement;
     }
-    return shown;
+    return inView_;
 }
 
 QAccessibleInterface* AccessibleForm::interfaceOf(std::size_t index) const
@@ -85,17 +93,26 @@ QAccessibleInterface* AccessibleForm::interfaceOf(std::size_t index) const
     return QAccessible::accessibleInterface(id);
 }
 
+QString AccessibleForm::text(QAccessible::Text t) const
+{
+    // The screen the game is on, for a reader that asks where it is.
+    if (t == QAccessible::Description) {
+        return QString::fromLatin1(screenWords(screen(form_.controls())));
+    }
+    return QAccessibleWidget::text(t);
+}
+
 int AccessibleForm::childCount() const { return int(inView().size()); }
 
 QAccessibleInterface* AccessibleForm::child(int index) const
 {
-    const std::vector<std::size_t> shown = inView();
+    const std::vector<std::size_t>& shown = inView();
     return index >= 0 && std::size_t(index) < shown.size() ? interfaceOf(shown[std::size_t(index)]) : nullptr;
 }
 
 int AccessibleForm::indexOfChild(const QAccessibleInterface* child) const
 {
-    const std::vector<std::size_t> shown = inView();
+    const std::vector<std::size_t>& shown = inView();
     for (std::size_t i = 0; i < shown.size(); ++i) {
         if (ids_[shown[i]] != 0 && QAccessible::accessibleInterface(ids_[shown[i]]) == child) {
             return int(i);
@@ -106,7 +123,7 @@ int AccessibleForm::indexOfChild(const QAccessibleInterface* child) const
 
 QAccessibleInterface* AccessibleForm::childAt(int x, int y) const
 {
-    const std::vector<std::size_t> shown = inView();
+    const std::vector<std::size_t>& shown = inView();
     for (const std::size_t index : shown) {
         QAccessibleInterface* candidate = interfaceOf(index);
         if (candidate->rect().contains(x, y)) {
@@ -130,7 +147,7 @@ QAccessibleInterface* AccessibleForm::focusChild() const
 void AccessibleForm::announce(std::size_t index)
 {
     const SpokenControl& spoken = spoken_[index];
-    if (!isInView(form_, *spoken.control)) {
+    if (!controltree::clickWouldLand(*spoken.control)) {
         return;
     }
     QAccessibleInterface* changed = interfaceOf(index);

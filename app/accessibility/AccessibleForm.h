@@ -3,6 +3,8 @@
 #include "app/accessibility/SpokenControls.h"
 
 #include <QAccessibleWidget>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class Form1;
@@ -16,6 +18,7 @@ public:
     AccessibleForm(const AccessibleForm&) = delete;
     AccessibleForm& operator=(const AccessibleForm&) = delete;
 
+    QString text(QAccessible::Text t) const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
@@ -26,7 +29,7 @@ public:
     void announce(std::size_t index);
 
 private:
-    std::vector<std::size_t> inView() const;
+    const std::vector<std::size_t>& inView() const;
     QAccessibleInterface* interfaceOf(std::size_t index) const;
     // Controls showed or hid: the reader hears which children left the view
     // and which came into it, once the change is complete.
@@ -40,6 +43,9 @@ private:
     // The children as the reader was last told of them.
     std::vector<std::size_t> toldView_;
     bool viewCheckPosted_ = false;
+    // The spoken controls in view, as found at the window's arrangement.
+    mutable std::vector<std::size_t> inView_;
+    mutable std::optional<std::uint64_t> inViewArrangement_;
 };
 
 // Lets Qt build an AccessibleForm for every game window.

@@ -1,5 +1,6 @@
 #include "app/accessibility/SpokenControls.h"
 
+#include "app/ControlTable.h"
 #include "app/Form1.h"
 #include "app/accessibility/CellSpeech.h"
 
@@ -8,50 +9,14 @@
 namespace {
 
 using F = Form1Controls;
-using QAccessible::Button;
-using QAccessible::StaticText;
 
-// Labels that act as buttons and say what they do in their caption.
-Label F::*const kCaptionButtons[] = {
-    &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label26, &F::Label48,
-};
-
-// Buttons whose caption is only a mark.
-struct MarkButton {
-    Label F::*label;
-    const char* name;
-};
-const MarkButton kMarkButtons[] = {
-    {&F::Label35, "close"},
-    {&F::Label38, "close"},
-    {&F::Label45, "close"},
-    {&F::Label37, "save name"},
-};
-
-// Texts to read on the panels: how to play and credits. The name prompt is
-// the entry box's own name.
-Label F::*const kPanelTexts[] = {
-    &F::Label41, &F::Label42, &F::Label43, &F::Label44, &F::Label46, &F::Label47, &F::Label39, &F::Label40,
-};
-
-// The score column: each counter's caption beside its value.
-struct Counter {
-    Label F::*caption;
-    Label F::*value;
-};
-const Counter kCounters[] = {
-    {&F::Label20, &F::Label21}, {&F::Label6, &F::Label7},     {&F::Label9, &F::Label8},   {&F::Label10, &F::Label11},
-    {&F::Label12, &F::Label13}, {&F::Label18, &F::Labeldoor}, {&F::Label28, &F::Label29}, {&F::Label15, &F::Label16},
-};
-
-SpokenControl captionText(Label& label)
+QString captionOf(const Control& control)
 {
-    return {&label, StaticText, [&label] { return label.caption(); }, {}, {&label}};
-}
-
-SpokenControl button(Control& control, std::function<QString()> name)
-{
-    return {&control, Button, std::move(name), {}, {}, true};
+    if (const auto* label = dynamic_cast<const Label*>(&control)) {
+        return label->caption();
+    }
+    const auto* button = dynamic_cast<const CommandButton*>(&control);
+    return button ? button->caption() : QString();
 }
 
 // The three list columns hold one line a row; a row is read across them.
@@ -67,47 +32,12 @@ QString hiScoreRows(const F& ui)
     return rows.join(QStringLiteral("; "));
 }
 
-void addMenuAndPanels(std::vector<SpokenControl>& spoken, F& ui)
+// The result panel is read as one text: the outcome, then the total.
+QString resultLines(const F& ui)
 {
-    for (Label F::*member : kCaptionButtons) {
-        Label& label = ui.*member;
-        spoken.push_back(button(label, [&label] { return label.caption(); }));
-    }
-    for (const MarkButton& mark : kMarkButtons) {
-        spoken.push_back(button(ui.*mark.label, [name = QString::fromLatin1(mark.name)] { return name; }));
-    }
-    for (Label F::*member : kPanelTexts) {
-        spoken.push_back(captionText(ui.*member));
-    }
-    spoken.push_back({&ui.Label32,
-                      StaticText,
-                      [&ui] {
-                          const QString rows = hiScoreRows(ui);
-                          return rows.isEmpty() ? ui.Label30.caption()
-                                                : ui.Label30.caption() + QStringLiteral(": ") + rows;
-                      },
-                      {},
-                      {&ui.Label32}});
-    spoken.push_back({&ui.Text1,
-                      QAccessible::EditableText,
-                      [&ui] { return ui.Label36.caption(); },
-                      [&ui] { return ui.Text1.text(); },
-                      {}});
-}
-
-void addScoreColumn(std::vector<SpokenControl>& spoken, F& ui)
-{
-    spoken.push_back(captionText(ui.Label19));
-    for (const Counter& counter : kCounters) {
-        const Label& caption = ui.*counter.caption;
-        Label& value = ui.*counter.value;
-        spoken.push_back({&value,
-                          StaticText,
-                          [&caption, &value] { return caption.caption() + QStringLiteral(", ") + value.caption(); },
-                          [&value] { return value.caption(); },
-                          {&value}});
-    }
-    spoken.push_back(button(ui.Label27, [] { return QStringLiteral("quit game"); }));
+    QStringList lines{ui.Label5.caption(), ui.Label17.caption()};
+    lines.removeAll(QString());
+    return lines.join(QStringLiteral(", "));
 }
 
 void addBoard(std::vector<SpokenControl>& spoken, Form1& form)
@@ -115,27 +45,57 @@ void addBoard(std::vector<SpokenControl>& spoken, Form1& form)
     F& ui = form.controls();
     const Game& game = form.game();
     for (int cell = 0; cell < board::kCells; ++cell) {
-        SpokenControl spokenCell = button(ui.Picture1[cell], [&game, cell] { return speech::cellName(game, cell); });
-        spokenCell.value = [&game, cell] { return speech::cellContents(game, cell); };
-        spokenCell.speaksFrom = {&ui.Label1[cell], &ui.Label2[cell]};
-        spoken.push_back(std::move(spokenCell));
+        spoken.push_back({&ui.Picture1[cell],
+                          QAccessible::Button,
+                          [&game, cell] { return speech::cellName(game, cell); },
+                          [&game, cell] { return speech::cellContents(game, cell); },
+                          {&ui.Label1[cell], &ui.Label2[cell]},
+                          {}});
     }
 }
 
-void addMessages(std::vector<SpokenControl>& spoken, F& ui)
+// The control of one row as the reader meets it.
+SpokenControl spokenRow(const ControlRow& row, Form1& form)
 {
-    spoken.push_back(captionText(ui.Label4));
-    // The result panel is read as one text: the outcome, then the total.
-    spoken.push_back({&ui.Picture3,
-                      StaticText,
-                      [&ui] {
-                          QStringList lines{ui.Label5.caption(), ui.Label17.caption()};
-                          lines.removeAll(QString());
-                          return lines.join(QStringLiteral(", "));
-                      },
-                      {},
-                      {&ui.Label5, &ui.Label17}});
-    spoken.push_back(button(ui.Command2, [&ui] { return ui.Command2.caption(); }));
+    F& ui = form.controls();
+    Control* control = row.control(ui, form.game());
+    auto* label = dynamic_cast<Label*>(control);
+    const QString words = QString::fromUtf8(row.words);
+    SpokenControl spoken{control, row.role, [words] { return words; }, {}, {}, row.key};
+    switch (row.speech) {
+    case Speech::Caption:
+        spoken.name = [control] { return captionOf(*control); };
+        if (row.role == QAccessible::StaticText) {
+            spoken.speaksFrom = {label};
+        }
+        break;
+    case Speech::Counter:
+        spoken.name = [words, label] { return words + QStringLiteral(", ") + label->caption(); };
+        spoken.value = [label] { return label->caption(); };
+        spoken.speaksFrom = {label};
+        break;
+    case Speech::Entry:
+        // The prompt above the box asks for what goes in it.
+        spoken.name = [&ui] { return ui.Label36.caption(); };
+        spoken.value = [&ui] { return ui.Text1.text(); };
+        break;
+    case Speech::HiScoreList:
+        spoken.name = [words, &ui] {
+            const QString rows = hiScoreRows(ui);
+            return rows.isEmpty() ? words : words + QStringLiteral(": ") + rows;
+        };
+        spoken.speaksFrom = {label};
+        break;
+    case Speech::Result:
+        spoken.name = [&ui] { return resultLines(ui); };
+        spoken.speaksFrom = {&ui.Label5, &ui.Label17};
+        break;
+    case Speech::Words:
+    case Speech::Board:
+    case Speech::OnTheBoard:
+        break;
+    }
+    return spoken;
 }
 
 }  // namespace
@@ -143,9 +103,12 @@ void addMessages(std::vector<SpokenControl>& spoken, F& ui)
 std::vector<SpokenControl> spokenControls(Form1& form)
 {
     std::vector<SpokenControl> spoken;
-    addMenuAndPanels(spoken, form.controls());
-    addScoreColumn(spoken, form.controls());
-    addBoard(spoken, form);
-    addMessages(spoken, form.controls());
+    for (const ControlRow& row : controlTable()) {
+        if (row.speech == Speech::Board) {
+            addBoard(spoken, form);
+        } else if (row.speech != Speech::OnTheBoard) {
+            spoken.push_back(spokenRow(row, form));
+        }
+    }
     return spoken;
 }

@@ -147,6 +147,7 @@ void Window::repaintArea(const QRect& designPixels) const
 
 void Window::controlMoved()
 {
+    ++arrangement_;
     if (!natives_.empty()) {
         placeNativeWidgets();
     }

@@ -4,6 +4,7 @@
 #include "app/controls/Viewport.h"
 
 #include <QSize>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -43,6 +44,11 @@ public:
     // A control that is a real widget joins the window's own.
     void adoptWidget(Control& control);
 
+    // Counts the moves, shows and hides of its controls: as long as it stays
+    // the same, every control lies where it lay and shows as it showed, so
+    // what was found in view then is in view now.
+    std::uint64_t arrangement() const { return arrangement_; }
+
     // Told after any control showed or hid, when what the player can see may
     // have changed: a panel opened or closed, the menu came back.
     std::function<void(const Control& changed)> onShownOrHidden;
@@ -56,4 +62,5 @@ private:
 
     QWidget* surface_ = nullptr;
     std::vector<Control*> natives_;
+    std::uint64_t arrangement_ = 0;
 };

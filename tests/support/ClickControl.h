@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "app/controls/ControlTree.h"
 
 #include <QTest>
 
@@ -43,17 +42,3 @@ inline QPoint pointOn(Form1& form, const Control& control)
 
 // A click on a control, where the window draws it at its present size.
 inline void click(Form1& form, const Control& control) { clickAt(form, pointOn(form, control)); }
-
-// Whether a click on the middle of the control would land on it (or on what
-// lies inside it), rather than on a panel that covers it or on nothing.
-inline bool reachable(Form1& form, const Control& control)
-{
-    if (!controltree::shownOnScreen(control)) {
-        return false;
-    }
-    const Control* hit = form.controls().Form1.controlAt(QRectF(form.windowRectOf(control)).center());
-    while (hit && hit != &control) {
-        hit = hit->container();
-    }
-    return hit == &control;
-}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/Screen.h"
+
+#include <QAccessible>
+#include <Qt>
+#include <span>
+
+struct Form1Controls;
+struct GameState;
+class Control;
+class Game;
+
+// How a screen reader reads a control out.
+enum class Speech : std::uint8_t {
+    Caption,      // its caption says it
+    Words,        // the row's words say it: its caption is only a mark
+    Counter,      // the row's words, then its caption as its value
+    Entry,        // the row's words; what was typed is its value
+    HiScoreList,  // the row's words, then the rows read across the columns
+    Result,       // the result line, then the total under it
+    Board,        // every cell: its place, the player or target, its tile
+    OnTheBoard,   // read out as one of the board's cells
+};
+
+// One control that means something to the player beyond its design name:
+// what it is in the game's words, its role for a screen reader, the key that
+// clicks it, the screens where it is used, and the handler its click calls.
+struct ControlRow {
+    // The control, found afresh each time for the cells that move with the
+    // game; null for the board, which is all the cells.
+    Control* (*control)(Form1Controls& ui, const GameState& state);
+    const char* words;
+    QAccessible::Role role;
+    Speech speech;
+    Qt::Key key;  // Qt::Key_unknown: none
+    Screens screens;
+    void (Game::*click)();  // null: the click is answered elsewhere, or not
+};
+
+// Every such control, in the order a screen reader goes through them: the
+// menu (its items in the order the keyboard's highlight moves over them), the
+// panels, the score column, the board, the messages and the result panel.
+// The keys, the screen reader and the click handlers are all read from here.
+std::span<const ControlRow> controlTable();
+
+// The row whose words are `words` and that is used on `shown`; null if none.
+const ControlRow* controlRow(const char* words, Screen shown);
