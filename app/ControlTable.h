@@ -16,7 +16,7 @@ enum class Speech : std::uint8_t {
     Caption,      // its caption says it
     Words,        // the row's words say it: its caption is only a mark
     Counter,      // the row's words, then its caption as its value
-    Entry,        // the row's words; what was typed is its value
+    Entry,        // the prompt above it; what was typed is its value
     HiScoreList,  // the row's words, then the rows read across the columns
     Result,       // the result line, then the total under it
     Board,        // every cell: its place, the player or target, its tile
