@@ -2,6 +2,7 @@
 
 #include "board/Board.h"
 #include "board/TileCodes.h"
+#include "scoring/Rulebook.h"
 
 #include <array>
 
@@ -46,7 +47,7 @@ Move offeredFrom(int cell, const CellValue& code, int first, int second)
     const int down = steps[size_t(Leg::Down)];
     const int up = steps[size_t(Leg::Up)];
     return {board::rowOf(cell) + down - up, board::columnOf(cell) + right - left,
-            std::int16_t(10 * (down + up + right + left))};
+            std::int16_t(rulebook::kMovePointsPerCell * (down + up + right + left))};
 }
 
 const TargetWarning* warningAbout(const CellCodes& cellCodes, int target)

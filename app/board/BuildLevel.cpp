@@ -3,6 +3,7 @@
 #include "board/TileCodes.h"
 #include "common/RandomSource.h"
 #include "common/Rounding.h"
+#include "scoring/Rulebook.h"
 
 #include <algorithm>
 #include <array>
@@ -14,10 +15,6 @@
 
 namespace {
 
-// The share of cells dealt from the level's wider range, in percent.
-constexpr int kHardChanceBase = 25;
-constexpr int kHardChancePerLevel = 3;
-constexpr int kHardChanceMost = 80;
 // Codes above the three arrow families are black holes.
 constexpr int kLastFamily = 3;
 // The rotation letter by a roll of 4: none for 0 and 4.
@@ -149,7 +146,10 @@ void startCountdown(Form1Controls& ui)
 
 }  // namespace
 
-int Game::HardChance() const { return std::min(kHardChancePerLevel * levelNumber + kHardChanceBase, kHardChanceMost); }
+int Game::HardChance() const
+{
+    return std::min(rulebook::kHardChancePerLevel * levelNumber + rulebook::kHardChanceBase, rulebook::kHardChanceMost);
+}
 
 void Game::BuildLevel()
 {

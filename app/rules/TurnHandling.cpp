@@ -2,10 +2,7 @@
 
 #include "board/TileCodes.h"
 #include "scoring/Captions.h"
-
-namespace {
-constexpr int kClickCost = 10;
-}  // namespace
+#include "scoring/Rulebook.h"
 
 void Game::Picture1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::Picture); }
 
@@ -20,7 +17,7 @@ void Game::HandleCellClick(std::int16_t index, ClickedOn clicked)
 {
     ui.Form1.setEnabled(false);
     if (index == targetCell || index == playerCell) {
-        clickScore -= kClickCost;
+        clickScore -= rulebook::kClickCost;
         ui.Label11.setCaption(captions::fromNumber(clickScore));
         ShowTotalScore();
 
@@ -55,7 +52,7 @@ void Game::MakeMove(std::int16_t index)
     // Bank the fast-click points shown right now and start the next countdown.
     ui.Timer3.setEnabled(false);
     fastClickBank = captions::toNumber(ui.Label8.caption());
-    fastClickBonus = kFastClickCountdown;
+    fastClickBonus = rulebook::kFastClickAtStart;
 
     playerCell = index;
     ui.Timer1.setEnabled(false);

@@ -1,16 +1,7 @@
 #include "app/Game.h"
 
 #include "scoring/Captions.h"
-
-namespace {
-constexpr const char* kTimeBonusAtStart = "10000";
-constexpr std::int16_t kClicksAtStart = 3000;
-constexpr int kTimeBonusStep = 10;
-constexpr std::int16_t kFastClickStep = 10;
-// Once the countdown of a move has run out it rests here, above zero only in
-// name, so that further ticks show the bare bank without running it down.
-constexpr std::int16_t kFastClickSpent = 2;
-}  // namespace
+#include "scoring/Rulebook.h"
 
 std::int32_t Game::TotalScore() const
 {
@@ -28,11 +19,11 @@ void Game::ResetLevelCounters()
 {
     squaresCarry = 0;
     ui.Label29.setCaption(captions::fromNumber(squaresCarry));
-    ui.Label7.setCaption(QLatin1String(kTimeBonusAtStart));
+    ui.Label7.setCaption(captions::fromNumber(rulebook::kTimeBonusAtStart));
     ui.Label8.setCaption(QStringLiteral("0"));
     fastClickBank = 0;
-    fastClickBonus = kFastClickCountdown;
-    clickScore = kClicksAtStart;
+    fastClickBonus = rulebook::kFastClickAtStart;
+    clickScore = rulebook::kClicksAtStart;
     ui.Label11.setCaption(captions::fromNumber(clickScore));
     ui.Label13.setCaption(QStringLiteral("0"));
     movePoints = 0;
@@ -45,19 +36,19 @@ void Game::ResetLevelCounters()
 void Game::StepTimeBonus()
 {
     if (ui.Label7.caption() != QLatin1String("0")) {
-        ui.Label7.setCaption(QString::number(ui.Label7.caption().toDouble() - kTimeBonusStep));
+        ui.Label7.setCaption(QString::number(ui.Label7.caption().toDouble() - rulebook::kTimeBonusStep));
     }
     ShowTotalScore();
 }
 
 void Game::StepFastClick()
 {
-    fastClickBonus -= kFastClickStep;
+    fastClickBonus -= rulebook::kFastClickStep;
     if (fastClickBonus > 0) {
         ui.Label8.setCaption(captions::fromNumber(fastClickBank + fastClickBonus));
     } else {
         ui.Label8.setCaption(captions::fromNumber(fastClickBank));
-        fastClickBonus = kFastClickSpent;
+        fastClickBonus = rulebook::kFastClickSpent;
     }
     ShowTotalScore();
 }
