@@ -112,7 +112,7 @@ const LabelRow kScoreColumn[] = {
 };
 
 const LabelRow kWindowLabels[] = {
-    {&F::Label3,     1500,  2560, 1335, 300, "START ==",         kMarker},
+    {&F::Label3,     layout::kStartMarkerLeft, layout::kStartMarkerTop, 1335, 300, "START ==", kMarker},
     {&F::Label19,   12960,  2160, 1335, 300, "level 1",          kMarker},
     {&F::Label27,   14640,  2160,  225, 420, "X",                kQuitX,       false},
     {&F::Label4,     1920, 10200, 6495, 495, "Label4",           kMoveMessage},

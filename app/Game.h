@@ -85,8 +85,6 @@ public:
     // Deals the level levelNumber: door, tiles, counters, the first move, and
     // the countdown that opens the board.
     void BuildLevel();
-    // The share of cells, in percent, dealt from the level's wider range.
-    int HardChance() const;
 
     // app/board/AllCells.cpp: every cell at once.
     void DisableAllCells();
@@ -114,7 +112,7 @@ public:
     // value, the used mark and the move message.
     void ResolveMoves();
 
-    // rules/CountSquares.cpp (its core in rules/SquarePoints.h)
+    // app/rules/CountSquares.cpp (its core in rules/SquarePoints.h)
     // The points of all squares of used cells, into squaresScore.
     void CountSquares();
 

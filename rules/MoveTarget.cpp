@@ -24,11 +24,11 @@ struct Warning {
 // hole.
 const Warning kTargetWarnings[] = {
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kBlackHole; },
-     {"*black hole", colours::kRed}},
+     {"*black hole", Tone::Warning}},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kUsedMark) == 1; },
-     {"*box already used", colours::kRed}},
+     {"*box already used", Tone::Warning}},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kDoor; },
-     {"*door", colours::kGreen}},
+     {"*door", Tone::Welcome}},
 };
 
 }  // namespace

@@ -1,16 +1,17 @@
 #include "app/Game.h"
 
 #include "scoring/Captions.h"
+#include "scoring/Counters.h"
 #include "scoring/Rulebook.h"
 
 std::int32_t Game::TotalScore() const
 {
-    // In this order, as the counters stand in their captions. The squares count
-    // twice, once as shown and once as last counted.
+    // As the counters stand in their captions.
     using captions::toNumber;
-    return toNumber(ui.Label8.caption()) + toNumber(ui.Label7.caption()) + toNumber(ui.Label11.caption()) +
-           toNumber(ui.Label13.caption()) + toNumber(ui.Labeldoor.caption()) + prevLevelsScore +
-           toNumber(ui.Label29.caption()) + squaresScore;
+    const counters::Shown shown{toNumber(ui.Label8.caption()),    toNumber(ui.Label7.caption()),
+                                toNumber(ui.Label11.caption()),   toNumber(ui.Label13.caption()),
+                                toNumber(ui.Labeldoor.caption()), toNumber(ui.Label29.caption())};
+    return counters::total(shown, prevLevelsScore, squaresScore);
 }
 
 void Game::ShowTotalScore() { ui.Label16.setCaption(captions::fromNumber(TotalScore())); }
@@ -43,13 +44,9 @@ void Game::StepTimeBonus()
 
 void Game::StepFastClick()
 {
-    fastClickBonus -= rulebook::kFastClickStep;
-    if (fastClickBonus > 0) {
-        ui.Label8.setCaption(captions::fromNumber(fastClickBank + fastClickBonus));
-    } else {
-        ui.Label8.setCaption(captions::fromNumber(fastClickBank));
-        fastClickBonus = rulebook::kFastClickSpent;
-    }
+    const counters::FastClickTick tick = counters::fastClickTick(fastClickBank, fastClickBonus);
+    fastClickBonus = tick.countdown;
+    ui.Label8.setCaption(captions::fromNumber(tick.shown));
     ShowTotalScore();
 }
 

@@ -1,5 +1,6 @@
-#include "app/Game.h"
 #include "rules/SquarePoints.h"
+
+#include "board/Board.h"
 #include "scoring/Rulebook.h"
 
 #include <bit>
@@ -32,5 +33,3 @@ std::int32_t squarePoints(const CellCodes& cellCodes)
     }
     return points;
 }
-
-void Game::CountSquares() { squaresScore = squarePoints(cellCodes); }
