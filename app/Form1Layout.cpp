@@ -2,6 +2,8 @@
 
 #include "app/Form1Controls.h"
 #include "app/controls/PictureFiles.h"
+#include "common/GameWords.h"
+#include "scoring/Rulebook.h"
 
 #include <QFile>
 #include <QPixmap>
@@ -110,7 +112,7 @@ const LabelRow kScoreColumn[] = {
 };
 
 const LabelRow kWindowLabels[] = {
-    {&F::Label3,     1500,  2560, 1335, 300, "START ==",         kMarker},
+    {&F::Label3,     layout::kStartMarkerLeft, layout::kStartMarkerTop, 1335, 300, "START ==", kMarker},
     {&F::Label19,   12960,  2160, 1335, 300, "level 1",          kMarker},
     {&F::Label27,   14640,  2160,  225, 420, "X",                kQuitX,       false},
     {&F::Label4,     1920, 10200, 6495, 495, "Label4",           kMoveMessage},
@@ -159,14 +161,7 @@ const LabelRow kHowToPlayLabels[] = {
     {&F::Label44,     960,  2625,  8415,  615,
         "get moving with the arrows and numbers - click on picture to rotate the arrows and numbers", kHelpText},
     {&F::Label46,     240,  3720,  8415,  615, "POINTS",         kHelpHeading},
-    {&F::Label47,     240,  4200, 14535, 2535,
-        "TIME BONUS - LEVEL START=10000 POINTS. -10 POINTS EVERY 2,5 SECONDS            "
-        "FAST CLICK - click start= 300 points. -10 points every 3 tenths of a second       "
-        "clicks - level start 3000 points. -10 points every click                          "
-        "points - the sum of shifts multiplied for ten                                  "
-        "door -10000 points for each level exceeded                                  "
-        "squares - base to height for ten points for each square created with then green            boxes",
-        kHelpText},
+    {&F::Label47,     240,  4200, 14535, 2535, words::kHowToPlayPoints, kHelpText},
     {&F::Label45,   14640,     0,   255,  375, "X",              kCloseX},
 };
 
@@ -324,7 +319,12 @@ struct TimerRow {
 };
 
 const TimerRow kTimers[] = {
-    {&F::Timer1, 500}, {&F::Timer2, 2500}, {&F::Timer3, 300}, {&F::Timer4, 1000}, {&F::Timer5, 1000}, {&F::Timer7, 200},
+    {&F::Timer1, 500},
+    {&F::Timer2, rulebook::kTimeBonusTickMs},
+    {&F::Timer3, rulebook::kFastClickTickMs},
+    {&F::Timer4, 1000},
+    {&F::Timer5, 1000},
+    {&F::Timer7, 200},
 };
 
 }  // namespace

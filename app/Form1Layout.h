@@ -2,6 +2,16 @@
 
 #include <QStringList>
 
+// Where the design puts what the procedures put back when a level is dealt,
+// in twips.
+namespace layout {
+// The "START ==" marker beside the start cell.
+inline constexpr int kStartMarkerLeft = 1500;
+inline constexpr int kStartMarkerTop = 2560;
+// The move message sits this far under the board's last row.
+inline constexpr int kMoveMessageGap = 80;
+}  // namespace layout
+
 struct Form1Controls;
 class QWidget;
 class PictureFiles;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "app/Form1Controls.h"
-#include "app/GameFiles.h"
 #include "app/MessageBoxes.h"
 #include "app/controls/PictureFiles.h"
 #include "board/GameState.h"
 #include "storage/Connection.h"
+#include "storage/GameFiles.h"
 #include "storage/RecordSet.h"
 
 #include <QString>
@@ -41,30 +41,30 @@ public:
     void Label38_Click();  // closes the credits
     void Label45_Click();  // closes how to play
 
-    // storage/SaveNameAndResetList.cpp
+    // app/hiscores/SaveNameAndResetList.cpp
     void Label37_Click();  // saves the name
     void Label48_Click();  // resets the list
 
-    // rules/TurnHandling.cpp: clicks on a cell, its first and its second
+    // app/rules/TurnHandling.cpp: clicks on a cell, its first and its second
     // number.
     void Picture1_Click(std::int16_t index);
     void Label1_Click(std::int16_t index);
     void Label2_Click(std::int16_t index);
 
-    // scoring/NextLevel.cpp
+    // app/scoring/NextLevel.cpp
     void Command2_Click();  // NEXT LEVEL
-    // scoring/QuitGame.cpp
+    // app/scoring/QuitGame.cpp
     void Label27_Click();  // quits the running game
 
-    // scoring/TargetBlink.cpp
+    // app/scoring/TargetBlink.cpp
     void Timer1_Timer();  // blinks the target frame
-    // scoring/CounterTicks.cpp
+    // app/scoring/CounterTicks.cpp
     void Timer2_Timer();  // time bonus
     void Timer3_Timer();  // fast click
     void Timer7_Timer();  // squares and total
-    // scoring/Countdown.cpp
+    // app/scoring/Countdown.cpp
     void Timer4_Timer();  // the countdown that opens a level
-    // scoring/GameOverPause.cpp
+    // app/scoring/GameOverPause.cpp
     void Timer5_Timer();  // the pause after a lost game
 
     // ---- Procedures ----
@@ -81,44 +81,42 @@ public:
     // Where the window's pictures are read and kept, tiles and design alike.
     PictureFiles& pictures() { return pictures_; }
 
-    // board/BuildLevel.cpp
+    // app/board/BuildLevel.cpp
     // Deals the level levelNumber: door, tiles, counters, the first move, and
     // the countdown that opens the board.
     void BuildLevel();
-    // The share of cells, in percent, dealt from the level's wider range.
-    int HardChance() const;
 
-    // board/AllCells.cpp: every cell at once.
+    // app/board/AllCells.cpp: every cell at once.
     void DisableAllCells();
     void EnableAllCells();
     void HideAllCells();
     void ShowAllCells();
 
-    // board/PlaceCellLabels.cpp
+    // app/board/PlaceCellLabels.cpp
     // Lays out the two number labels of cell cellIndex for the code in
     // currentCode.
     void PlaceCellLabels();
 
-    // board/RotateCurrentTile.cpp
+    // app/board/RotateCurrentTile.cpp
     // Turns the tile under the player a quarter turn and works out its move.
     void RotateCurrentTile();
 
-    // rules/TurnHandling.cpp: what a click on a cell does, from any of its
+    // app/rules/TurnHandling.cpp: what a click on a cell does, from any of its
     // three controls.
     enum class ClickedOn { Picture, NumberLabel };
     void HandleCellClick(std::int16_t index, ClickedOn clicked);
     void MakeMove(std::int16_t index);
 
-    // rules/ResolveMoves.cpp (its core in rules/MoveTarget.h)
+    // app/rules/ResolveMoves.cpp (its core in rules/MoveTarget.h)
     // Where the tile under the player leads: target, its frame, the move's
     // value, the used mark and the move message.
     void ResolveMoves();
 
-    // rules/CountSquares.cpp (its core in rules/SquarePoints.h)
+    // app/rules/CountSquares.cpp (its core in rules/SquarePoints.h)
     // The points of all squares of used cells, into squaresScore.
     void CountSquares();
 
-    // scoring/ScoreCounters.cpp
+    // app/scoring/ScoreCounters.cpp
     // The total of the counters, as the captions and the record hold them.
     std::int32_t TotalScore() const;
     void ShowTotalScore();
@@ -129,12 +127,12 @@ public:
     void StepFastClick();
     void StepSquares();
 
-    // scoring/LevelEnd.cpp
+    // app/scoring/LevelEnd.cpp
     void RunLevelWonSequence();
     void RunLosingSequence();
     void ShowFinalLoss();
 
-    // storage/HiScorePanel.cpp (its queries in storage/HiScoreQuery.h)
+    // app/hiscores/HiScorePanel.cpp (its queries in storage/HiScoreQuery.h)
     void ShowHiScores();
     void CheckHiScore();
 

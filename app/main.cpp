@@ -1,10 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/FontConfigWarmUp.h"
 #include "app/Form1.h"
-#include "app/GameFiles.h"
 #include "app/MessageBoxes.h"
 #include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
+#include "storage/GameFiles.h"
 #include "storage/PreparedDatabaseKey.h"
 
 #include <QApplication>

@@ -9,8 +9,6 @@
 // place. The widths are the game's own; the door points and the clicks score
 // are 32-bit because a player who wins a fourth level, or clicks a few
 // thousand times in one level, must simply play on.
-// Where the fast-click countdown of every move starts.
-inline constexpr std::int16_t kFastClickCountdown = 200;
 
 struct GameState {
     std::int32_t doorScore = 0;         // 10000 per level won in this game

@@ -13,4 +13,15 @@ const ArrowTile* findArrowTile(const CellValue& code)
     return nullptr;
 }
 
+std::optional<CellValue> afterQuarterTurn(const CellValue& code)
+{
+    if (code == kDoor || code == kBlackHole) {
+        return std::nullopt;
+    }
+    if (const ArrowTile* tile = findArrowTile(code)) {
+        return CellValue(tile->afterQuarterTurn);
+    }
+    return code;
+}
+
 }  // namespace tiles

@@ -62,4 +62,8 @@ inline constexpr const char* kUsedBox = "ok";
 // other value. A code dealt as a bare number matches its digit.
 const ArrowTile* findArrowTile(const CellValue& code);
 
+// What a quarter turn makes of `code`: none for the door and black holes,
+// which do not turn; any other code that is no arrow stays as it is.
+std::optional<CellValue> afterQuarterTurn(const CellValue& code);
+
 }  // namespace tiles

@@ -2,6 +2,7 @@
 
 #include "board/Board.h"
 #include "board/TileCodes.h"
+#include "scoring/Rulebook.h"
 
 #include <array>
 
@@ -23,11 +24,11 @@ struct Warning {
 // hole.
 const Warning kTargetWarnings[] = {
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kBlackHole; },
-     {"*black hole", colours::kRed}},
+     {"*black hole", Tone::Warning}},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kUsedMark) == 1; },
-     {"*box already used", colours::kRed}},
+     {"*box already used", Tone::Warning}},
     {[](const CellCodes& c, int cell) { return c(cell, CellCodes::kTileCode) == tiles::kDoor; },
-     {"*door", colours::kGreen}},
+     {"*door", Tone::Welcome}},
 };
 
 }  // namespace
@@ -46,7 +47,7 @@ Move offeredFrom(int cell, const CellValue& code, int first, int second)
     const int down = steps[size_t(Leg::Down)];
     const int up = steps[size_t(Leg::Up)];
     return {board::rowOf(cell) + down - up, board::columnOf(cell) + right - left,
-            std::int16_t(10 * (down + up + right + left))};
+            std::int16_t(rulebook::kMovePointsPerCell * (down + up + right + left))};
 }
 
 const TargetWarning* warningAbout(const CellCodes& cellCodes, int target)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/controls/Colour.h"
 #include "board/CellCodes.h"
 
 #include <cstdint>
@@ -20,12 +19,19 @@ struct Move {
 // offers from `cell`. A code that is no arrow tile offers a move of no length.
 Move offeredFrom(int cell, const CellValue& code, int first, int second);
 
+// What a move message means for the player: a danger or a refusal, or the
+// way out. The window gives each its colour.
+enum class Tone { Warning, Welcome };
+
 struct TargetWarning {
     const char* text;
-    Colour colour;
+    Tone tone;
 };
 
 // What the move message says about the cell `target`; none for a fresh tile.
 const TargetWarning* warningAbout(const CellCodes& cellCodes, int target);
+
+// What it says of a move that would leave the board.
+inline constexpr TargetWarning kOffTheBoard{"*outside the playing field", Tone::Warning};
 
 }  // namespace moves

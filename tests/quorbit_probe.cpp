@@ -15,10 +15,10 @@
 // and answered with OK or Yes.
 
 #include "app/Form1.h"
-#include "app/GameFiles.h"
 #include "app/MessageBoxes.h"
 #include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
+#include "storage/GameFiles.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "support/ClickControl.h"
 

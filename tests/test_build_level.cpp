@@ -1,5 +1,6 @@
 // Dealing a level: the draws in their order, the door, the tiles and their
 // numbers, the layout, the counters at their start and the countdown.
+#include "board/Dealing.h"
 #include "support/DealScript.h"
 #include "support/StartedWindow.h"
 #include "support/SwitchableRandom.h"
@@ -350,8 +351,7 @@ private slots:
     {
         QFETCH(int, level);
         QFETCH(int, chance);
-        sharedWindow->game().levelNumber = std::int16_t(level);
-        QCOMPARE(sharedWindow->game().HardChance(), chance);
+        QCOMPARE(dealing::hardChance(level), chance);
     }
 
     // Many levels from the program's own source: the share of black holes

@@ -5,9 +5,9 @@
 // start-up has checked the pictures.
 
 #include "app/Form1.h"
-#include "app/GameFiles.h"
 #include "app/StartGame.h"
 #include "storage/FixedSequenceRandom.h"
+#include "storage/GameFiles.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "support/ClickControl.h"
 #include "support/ScriptedMessageBoxes.h"

@@ -3,7 +3,7 @@
 // hi-score file.
 
 #include "app/CommandLine.h"
-#include "app/GameFiles.h"
+#include "storage/GameFiles.h"
 
 #include <QDir>
 #include <QFile>

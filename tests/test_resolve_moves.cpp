@@ -35,6 +35,7 @@ constexpr int kElsewhere = 1;
 }  // namespace
 
 Q_DECLARE_METATYPE(Square)
+Q_DECLARE_METATYPE(moves::Tone)
 
 class ResolveMovesTest : public QObject {
     Q_OBJECT
@@ -119,23 +120,25 @@ private slots:
         QTest::addColumn<CellValue>("code");
         QTest::addColumn<CellValue>("mark");
         QTest::addColumn<QString>("text");  // empty: no warning
-        QTest::addColumn<Colour>("colour");
-        QTest::newRow("black hole") << CellValue("4bh") << CellValue(0) << "*black hole" << kRed;
-        QTest::newRow("used black hole") << CellValue("4bh") << CellValue(1) << "*black hole" << kRed;
-        QTest::newRow("used tile") << CellValue("2a") << CellValue(1) << "*box already used" << kRed;
-        QTest::newRow("used, the mark as text") << CellValue("1") << CellValue("1") << "*box already used" << kRed;
-        QTest::newRow("door, the mark dealt as text") << CellValue("door") << CellValue("0") << "*door" << kGreen;
-        QTest::newRow("door") << CellValue("door") << CellValue(0) << "*door" << kGreen;
-        QTest::newRow("used door") << CellValue("door") << CellValue(1) << "*box already used" << kRed;
-        QTest::newRow("fresh tile") << CellValue("3b") << CellValue(0) << "" << Colour();
-        QTest::newRow("fresh tile dealt as a number") << CellValue(3) << CellValue("0") << "" << Colour();
+        QTest::addColumn<moves::Tone>("tone");
+        const moves::Tone warning = moves::Tone::Warning;
+        QTest::newRow("black hole") << CellValue("4bh") << CellValue(0) << "*black hole" << warning;
+        QTest::newRow("used black hole") << CellValue("4bh") << CellValue(1) << "*black hole" << warning;
+        QTest::newRow("used tile") << CellValue("2a") << CellValue(1) << "*box already used" << warning;
+        QTest::newRow("used, the mark as text") << CellValue("1") << CellValue("1") << "*box already used" << warning;
+        QTest::newRow("door, the mark dealt as text")
+            << CellValue("door") << CellValue("0") << "*door" << moves::Tone::Welcome;
+        QTest::newRow("door") << CellValue("door") << CellValue(0) << "*door" << moves::Tone::Welcome;
+        QTest::newRow("used door") << CellValue("door") << CellValue(1) << "*box already used" << warning;
+        QTest::newRow("fresh tile") << CellValue("3b") << CellValue(0) << "" << moves::Tone{};
+        QTest::newRow("fresh tile dealt as a number") << CellValue(3) << CellValue("0") << "" << moves::Tone{};
     }
     void theWarningAboutTheTarget()
     {
         QFETCH(CellValue, code);
         QFETCH(CellValue, mark);
         QFETCH(QString, text);
-        QFETCH(Colour, colour);
+        QFETCH(moves::Tone, tone);
         // Every other cell is a used black hole: only the target may decide.
         CellCodes codes;
         for (int cell = 0; cell < board::kCells; ++cell) {
@@ -152,7 +155,7 @@ private slots:
         } else {
             QVERIFY(warning);
             QCOMPARE(QString::fromLatin1(warning->text), text);
-            QCOMPARE(warning->colour, colour);
+            QCOMPARE(warning->tone, tone);
         }
     }
 

@@ -1,8 +1,6 @@
 // The squares of used cells and what they are worth, on the record alone:
 // no window and no database file.
-#include "app/Game.h"
 #include "rules/SquarePoints.h"
-#include "support/BareGame.h"
 #include "support/ReferenceSquares.h"
 
 #include <QTest>
@@ -64,16 +62,6 @@ private slots:
         }
         QCOMPARE(int(squarePoints(codes)), points);
         QCOMPARE(int(squarePoints(codes)), points);
-    }
-
-    // The game's own procedure keeps the count where the squares timer and
-    // the total read it; a game needs no window for that.
-    void theGameKeepsTheCount()
-    {
-        BareGame bare;
-        markUsed(bare.game.cellCodes, {0, 0, 3, 3});
-        bare.game.CountSquares();
-        QCOMPARE(int(bare.game.squaresScore), 250);
     }
 
     // The door's mark is the text "0": never used, whatever surrounds it.

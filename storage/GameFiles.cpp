@@ -1,4 +1,4 @@
-#include "app/GameFiles.h"
+#include "storage/GameFiles.h"
 
 #include <cstdlib>
 #include <system_error>

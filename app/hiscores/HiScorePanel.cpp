@@ -2,9 +2,9 @@
 // the result line a final score earns.
 #include "app/Game.h"
 #include "app/MessageBoxes.h"
+#include "app/hiscores/HiScoreFailure.h"
 #include "common/GameWords.h"
 #include "scoring/Captions.h"
-#include "storage/HiScoreFailure.h"
 #include "storage/HiScoreQuery.h"
 
 #include <iterator>

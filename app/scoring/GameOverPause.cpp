@@ -1,16 +1,13 @@
 #include "app/Game.h"
 #include "common/GameWords.h"
-
-namespace {
-constexpr std::int16_t kGameOverPause = 5;  // ticks of a second
-}  // namespace
+#include "scoring/Rulebook.h"
 
 // Five seconds after a lost game the board goes, and the result line decides
 // what follows: the menu, or the name entry for a new hi-score.
 void Game::Timer5_Timer()
 {
     ++gameOverTicks;
-    if (gameOverTicks != kGameOverPause) {
+    if (gameOverTicks != rulebook::kGameOverPauseTicks) {
         return;
     }
     HideAllCells();

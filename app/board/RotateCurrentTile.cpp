@@ -5,13 +5,10 @@
 void Game::RotateCurrentTile()
 {
     ui.Form1.setEnabled(false);
-    CellCodes::Entry code = cellCodes(playerCell, CellCodes::kTileCode);
     // The door and black holes do not turn; their move is worked out again.
-    if (!(code == tiles::kDoor || code == tiles::kBlackHole)) {
-        if (const tiles::ArrowTile* tile = tiles::findArrowTile(code)) {
-            code = tile->afterQuarterTurn;
-        }
-        currentCode = code;
+    if (const std::optional<CellValue> turned = tiles::afterQuarterTurn(cellCodes(playerCell, CellCodes::kTileCode))) {
+        cellCodes(playerCell, CellCodes::kTileCode) = *turned;
+        currentCode = *turned;
         ui.Label1[playerCell].setCaption(cellCodes(playerCell, CellCodes::kFirstNumber).text());
         ui.Label2[playerCell].setCaption(cellCodes(playerCell, CellCodes::kSecondNumber).text());
         cellIndex = playerCell;

@@ -1,6 +1,12 @@
 #include "app/Game.h"
 #include "rules/MoveTarget.h"
 
+namespace {
+
+Colour colourOf(moves::Tone tone) { return tone == moves::Tone::Warning ? colours::kRed : colours::kGreen; }
+
+}  // namespace
+
 void Game::ResolveMoves()
 {
     const moves::Move move = moves::offeredFrom(playerCell, cellCodes(playerCell, CellCodes::kTileCode),
@@ -22,12 +28,12 @@ void Game::ResolveMoves()
         cellCodes(playerCell, CellCodes::kUsedMark) = 1;
         if (const moves::TargetWarning* warning = moves::warningAbout(cellCodes, targetCell)) {
             ui.Label4.setCaption(QLatin1String(warning->text));
-            ui.Label4.setForeColor(warning->colour);
+            ui.Label4.setForeColor(colourOf(warning->tone));
         }
         ui.Timer1.setEnabled(true);
     } else {
-        ui.Label4.setCaption(QStringLiteral("*outside the playing field"));
-        ui.Label4.setForeColor(colours::kRed);
+        ui.Label4.setCaption(QLatin1String(moves::kOffTheBoard.text));
+        ui.Label4.setForeColor(colourOf(moves::kOffTheBoard.tone));
         targetCell = -1;
         ui.Shape2[trailCount].setVisible(false);
         ui.Timer1.setEnabled(false);

@@ -2,7 +2,7 @@
 
 #include "common/GameWords.h"
 #include "scoring/Captions.h"
-#include "scoring/DoorPoints.h"
+#include "scoring/Rulebook.h"
 
 namespace {
 constexpr Colour kWonColour = colours::kGreen;
@@ -16,7 +16,7 @@ void Game::RunLevelWonSequence()
     ui.Timer2.setEnabled(false);
     ui.Timer3.setEnabled(false);
     ui.Label5.setCaption(words::kYouWon);
-    doorScore += kDoorPoints;
+    doorScore += rulebook::kDoorPoints;
     ui.Labeldoor.setCaption(captions::fromNumber(doorScore));
     ShowTotalScore();
     ui.Label17.setCaption(captions::fromNumber(TotalScore()));

@@ -1,5 +1,7 @@
-#include "app/Game.h"
 #include "rules/SquarePoints.h"
+
+#include "board/Board.h"
+#include "scoring/Rulebook.h"
 
 #include <bit>
 
@@ -23,7 +25,7 @@ std::int32_t squarePoints(const CellCodes& cellCodes)
             const std::uint32_t both = corners[r] & corners[r + 1];
             corners[r] = both & both >> 1;  // the right neighbour's bit moves onto the left
             any |= corners[r];
-            points += 10 * side * side * std::popcount(corners[r]);
+            points += rulebook::kSquarePointsPerCell * side * side * std::popcount(corners[r]);
         }
         if (!any) {
             break;
@@ -31,5 +33,3 @@ std::int32_t squarePoints(const CellCodes& cellCodes)
     }
     return points;
 }
-
-void Game::CountSquares() { squaresScore = squarePoints(cellCodes); }

@@ -1,11 +1,9 @@
 #include "app/Game.h"
 
 #include "board/TileCodes.h"
+#include "rules/CellClick.h"
 #include "scoring/Captions.h"
-
-namespace {
-constexpr int kClickCost = 10;
-}  // namespace
+#include "scoring/Rulebook.h"
 
 void Game::Picture1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::Picture); }
 
@@ -13,30 +11,32 @@ void Game::Label1_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::
 
 void Game::Label2_Click(std::int16_t index) { HandleCellClick(index, ClickedOn::NumberLabel); }
 
-// Only the player's cell and the target answer. The door and black holes
-// keep their labels hidden, so only a click on the picture itself can meet
-// them; the number labels skip those two tests.
+// Only the player's cell and the target answer; every click they take costs.
 void Game::HandleCellClick(std::int16_t index, ClickedOn clicked)
 {
     ui.Form1.setEnabled(false);
-    if (index == targetCell || index == playerCell) {
-        clickScore -= kClickCost;
+    const turns::Outcome outcome = turns::outcomeOf(*this, index, clicked == ClickedOn::Picture);
+    if (outcome != turns::Outcome::Ignored) {
+        clickScore -= rulebook::kClickCost;
         ui.Label11.setCaption(captions::fromNumber(clickScore));
         ShowTotalScore();
 
-        const bool onPicture = clicked == ClickedOn::Picture;
-        const CellValue& code = cellCodes(index, CellCodes::kTileCode);
-        if (onPicture && code == tiles::kDoor) {
+        switch (outcome) {
+        case turns::Outcome::LevelWon:
             RunLevelWonSequence();
-        } else if (onPicture && code == tiles::kBlackHole) {  // NOLINT(bugprone-branch-clone): two ways to lose
+            break;
+        case turns::Outcome::Lost:
             RunLosingSequence();
-        } else if (targetCell != -1 && index == targetCell && cellCodes(targetCell, CellCodes::kUsedMark) == 1) {
-            RunLosingSequence();  // into a green box already used
-        } else if (index == targetCell) {
+            break;
+        case turns::Outcome::Move:
             MakeMove(index);
-        } else {
+            break;
+        case turns::Outcome::Turn:
             playerCell = index;
             RotateCurrentTile();
+            break;
+        case turns::Outcome::Ignored:
+            break;
         }
     }
     ui.Form1.setEnabled(true);
@@ -55,7 +55,7 @@ void Game::MakeMove(std::int16_t index)
     // Bank the fast-click points shown right now and start the next countdown.
     ui.Timer3.setEnabled(false);
     fastClickBank = captions::toNumber(ui.Label8.caption());
-    fastClickBonus = kFastClickCountdown;
+    fastClickBonus = rulebook::kFastClickAtStart;
 
     playerCell = index;
     ui.Timer1.setEnabled(false);

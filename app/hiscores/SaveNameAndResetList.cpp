@@ -2,9 +2,9 @@
 // final score, and emptying the list.
 #include "app/Game.h"
 #include "app/MessageBoxes.h"
+#include "app/hiscores/HiScoreFailure.h"
 #include "common/GameWords.h"
 #include "scoring/Captions.h"
-#include "storage/HiScoreFailure.h"
 #include "storage/HiScoreQuery.h"
 
 void Game::Label37_Click()

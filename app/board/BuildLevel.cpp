@@ -1,11 +1,7 @@
+#include "app/Form1Layout.h"
 #include "app/Game.h"
-
+#include "board/Dealing.h"
 #include "board/TileCodes.h"
-#include "common/RandomSource.h"
-#include "common/Rounding.h"
-
-#include <algorithm>
-#include <array>
 
 // A level is dealt in steps that draw from the random source in a fixed
 // order: the door first, then every other cell from the top left. Saved
@@ -14,29 +10,10 @@
 
 namespace {
 
-// The share of cells dealt from the level's wider range, in percent.
-constexpr int kHardChanceBase = 25;
-constexpr int kHardChancePerLevel = 3;
-constexpr int kHardChanceMost = 80;
-// Codes above the three arrow families are black holes.
-constexpr int kLastFamily = 3;
-// The rotation letter by a roll of 4: none for 0 and 4.
-constexpr std::array<const char*, 5> kLetters{"", "a", "b", "c", ""};
-constexpr int kStartMarkerLeft = 1500;
-constexpr int kStartMarkerTop = 2560;
-constexpr int kMessageGap = 80;
-
-// A roll of k: a draw times k, taken as a float, rounded to the nearest whole
-// number with halves to the even one; 0 to k.
-int roll(RandomSource& random, int k) { return static_cast<int>(roundHalfEven(random.Rnd() * static_cast<float>(k))); }
-
 // The door goes anywhere but the start cell; its cell shows no numbers.
 int placeDoor(Game& game)
 {
-    int doorCell = board::kCells + 1;
-    while (!(doorCell > 0 && doorCell < board::kCells)) {
-        doorCell = roll(game.random, board::kCells);
-    }
+    const int doorCell = dealing::drawDoorCell(game.random);
     game.ui.Picture1[doorCell].setPicture(game.LoadTilePicture(QLatin1String(tiles::kDoor)));
     game.ui.Label1[doorCell].setVisible(false);
     game.ui.Label2[doorCell].setVisible(false);
@@ -47,32 +24,20 @@ int placeDoor(Game& game)
     return doorCell;
 }
 
-// The tile of cell cellIndex: a family, then either a black hole or an arrow
-// with its two numbers and its letter.
+// The tile of cell cellIndex: a black hole, or an arrow with its two numbers.
 void dealTile(Game& game, int hardChance)
 {
     const int i = game.cellIndex;
     Form1Controls& ui = game.ui;
-    int family = 0;
-    do {
-        const int chance = roll(game.random, 100);
-        family = (chance < hardChance ? roll(game.random, game.levelNumber + 2) : roll(game.random, 2)) + 1;
-    } while (i == board::kStartCell && family > kLastFamily);  // the start is never a black hole
-
-    if (family > kLastFamily) {
+    const dealing::Tile tile = dealing::drawTile(game.random, i, game.levelNumber, hardChance);
+    if (tile.blackHole) {
         ui.Label1[i].setVisible(false);
         ui.Label2[i].setVisible(false);
-        // The black hole's suffix comes from a roll of 0, which is always 0;
-        // the draw is made all the same, and boards depend on the sequence it
-        // keeps.
-        roll(game.random, 0);
-        game.currentCode = tiles::kBlackHole;
+        game.currentCode = tile.code;
     } else {
-        ui.Label1[i].setCaption(QString::number(roll(game.random, 4) + 1));
-        ui.Label2[i].setCaption(QString::number(roll(game.random, 4) + 1));
-        const char* letter = kLetters[size_t(roll(game.random, 4))];
-        // Without a letter the code stays the bare family number.
-        game.currentCode = *letter ? CellValue(QString::number(family) + QLatin1String(letter)) : CellValue(family);
+        ui.Label1[i].setCaption(QString::number(tile.first));
+        ui.Label2[i].setCaption(QString::number(tile.second));
+        game.currentCode = tile.code;
         game.PlaceCellLabels();
     }
     game.cellCodes(i, CellCodes::kTileCode) = game.currentCode;
@@ -85,7 +50,7 @@ void dealTile(Game& game, int hardChance)
 // Every cell but the door, in cell order.
 void dealTiles(Game& game, int doorCell)
 {
-    const int hardChance = game.HardChance();
+    const int hardChance = dealing::hardChance(game.levelNumber);
     for (game.cellIndex = 0; game.cellIndex <= board::kCells - 1; ++game.cellIndex) {
         if (game.cellIndex != doorCell) {
             dealTile(game, hardChance);
@@ -102,8 +67,8 @@ void layOutCells(Game& game)
         cell.setLeft(board::leftOfColumn(board::columnOf(game.cellIndex)));
         cell.setTop(board::topOfRow(board::rowOf(game.cellIndex)));
     }
-    ui.Label3.setLeft(kStartMarkerLeft);
-    ui.Label3.setTop(kStartMarkerTop);
+    ui.Label3.setLeft(layout::kStartMarkerLeft);
+    ui.Label3.setTop(layout::kStartMarkerTop);
 }
 
 // The trail begins with one frame, on the start cell itself; later frames
@@ -130,7 +95,7 @@ void showFirstMove(Game& game, int doorCell)
     const PictureBox& last = ui.Picture1[board::kCells - 1];
     ui.Label4.setCaption(QString());
     ui.Label4.setLeft(start.left());
-    ui.Label4.setTop(last.height() + last.top() + kMessageGap);
+    ui.Label4.setTop(last.height() + last.top() + layout::kMoveMessageGap);
     ui.Shape1.setLeft(ui.Picture1[doorCell].left() - board::kFrameOffset);
     ui.Shape1.setTop(ui.Picture1[doorCell].top() - board::kFrameOffset);
     game.ResolveMoves();
@@ -148,8 +113,6 @@ void startCountdown(Form1Controls& ui)
 }
 
 }  // namespace
-
-int Game::HardChance() const { return std::min(kHardChancePerLevel * levelNumber + kHardChanceBase, kHardChanceMost); }
 
 void Game::BuildLevel()
 {
