@@ -26,6 +26,8 @@ struct Form1Controls {
     // Banner, and the timers it holds.
     PictureBox Picture2;
     Timer Timer1, Timer2, Timer3, Timer4, Timer5, Timer7;
+    // The six, by their numbers (there is no Timer6).
+    std::array<Timer*, 6> timers() { return {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer7}; }
 
     // Score column.
     Label Label20, Label21;  // prev level

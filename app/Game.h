@@ -127,10 +127,18 @@ public:
     void StepFastClick();
     void StepSquares();
 
+    // app/scoring/CounterTicks.cpp
+    // The two clocks of a level's bonuses, the time bonus's and the fast
+    // click's, switched together: that one first, then this.
+    void StopBonusClocks();
+    void StartBonusClocks();
+
     // app/scoring/LevelEnd.cpp
     void RunLevelWonSequence();
     void RunLosingSequence();
     void ShowFinalLoss();
+    // The final total on the result panel's second line, in `colour`.
+    void ShowFinalTotal(Colour colour);
 
     // app/hiscores/HiScorePanel.cpp (its queries in storage/HiScoreQuery.h)
     void ShowHiScores();

@@ -1,47 +1,42 @@
 // Thousands of random clicks and ticks, as an impatient player and the clock
 // would make them, with the game's rules checked after every single event.
-#include "app/controls/ControlTree.h"
-#include "scoring/Captions.h"
 #include "support/Player.h"
 
 #include <QRandomGenerator>
 #include <QWidget>
-#include <functional>
+#include <map>
 
 namespace {
 
-using F = Form1Controls;
+using enum Screen;
 
-// The controls a player can click besides the cells ("exit" ends the run).
-const std::initializer_list<Label F::*> kLabels{
-    &F::Label22, &F::Label23, &F::Label24, &F::Label25, &F::Label27,
-    &F::Label35, &F::Label37, &F::Label38, &F::Label45, &F::Label48,
+// Where the game may go from each screen, besides staying: the menu's items
+// and the panels' X, a level's countdown, play and its two ends, the pause
+// after a lost game and the name entry.
+const std::map<Screen, Screens> kNextScreens{
+    {Menu, {HiScores, HowToPlay, Credits, Countdown}},
+    {HiScores, {Menu}},
+    {HowToPlay, {Menu}},
+    {Credits, {Menu}},
+    {Countdown, {Playing, GameOverPause}},
+    {Playing, {LevelWon, GameOverPause}},
+    {LevelWon, {Countdown, GameOverPause}},
+    {GameOverPause, {Menu, NameEntry}},
+    {NameEntry, {HiScores}},
 };
 
-struct Tick {
-    Timer F::*timer;
-    void (Game::*handler)();
-};
-
-const Tick kTicks[] = {
-    {&F::Timer1, &Game::Timer1_Timer}, {&F::Timer2, &Game::Timer2_Timer}, {&F::Timer3, &Game::Timer3_Timer},
-    {&F::Timer4, &Game::Timer4_Timer}, {&F::Timer5, &Game::Timer5_Timer}, {&F::Timer7, &Game::Timer7_Timer},
-};
-
-// The situations the window can be in; exactly one holds at any time.
-int situationsHolding(const F& ui)
+// The buttons a player can click besides the cells: every one the table of
+// controls gives a click, but "exit", which ends the run.
+std::vector<Control*> buttons(Player& p)
 {
-    const bool menu = ui.Picture4.visible();
-    const int panels = ui.Picture5.visible() + ui.Picture7.visible() + ui.Picture8.visible();
-    const bool entry = ui.Picture6.visible();
-    const bool atMenu = menu && panels == 0;
-    const bool panelOpen = menu && panels == 1 && !entry;
-    const bool playing = !menu && panels == 0;
-    const bool nameEntry = !menu && ui.Picture5.visible() && entry && panels == 1;
-    return atMenu + panelOpen + playing + nameEntry;
+    std::vector<Control*> found;
+    for (const ControlRow& row : controlTable()) {
+        if (row.click && row.click != &Game::Label26_Click) {
+            found.push_back(row.control(p.ui(), p.game()));
+        }
+    }
+    return found;
 }
-
-int shown(const Label& label) { return captions::toNumber(label.caption()); }
 
 }  // namespace
 
@@ -76,7 +71,8 @@ private slots:
         window.form->show();
         Player p(window);
         Game& game = p.game();
-        F& ui = p.ui();
+        Form1Controls& ui = p.ui();
+        const std::vector<Control*> clickable = buttons(p);
         QRandomGenerator random(seed);
         // Each run continues the one fixed sequence from its own place.
         for (std::uint32_t skip = 0; skip < seed * 977; ++skip) {
@@ -91,51 +87,48 @@ private slots:
             const std::int16_t valueBefore = game.pendingMoveValue;
             const int trailBefore = game.trailCount;
             bool squaresTick = false;
-            const bool timerFiveBefore = ui.Timer5.enabled();
+            const Screen screenBefore = p.screen();
 
             const int roll = int(random.bounded(100));
             if (roll < 30) {
                 const int cell = game.playerCell;
-                if (controltree::clickWouldLand(ui.Picture1[cell])) {
+                if (Player::inView(ui.Picture1[cell])) {
                     p.clickCell(cell);
                 }
             } else if (roll < 55) {
                 const int cell = game.targetCell;
-                if (cell >= 0 && controltree::clickWouldLand(ui.Picture1[cell])) {
+                if (cell >= 0 && Player::inView(ui.Picture1[cell])) {
                     p.clickCell(cell);
                 }
             } else if (roll < 65) {
                 const int cell = int(random.bounded(board::kCells));
                 const Control* pick[] = {&ui.Picture1[cell], &ui.Label1[cell], &ui.Label2[cell]};
                 const Control& control = *pick[random.bounded(3)];
-                if (controltree::clickWouldLand(control)) {
+                if (Player::inView(control)) {
                     p.click(control);
                 }
             } else if (roll < 90) {
                 // Only a running timer ticks.
-                QList<const Tick*> running;
-                for (const Tick& tick : kTicks) {
-                    if ((ui.*tick.timer).enabled()) {
-                        running.append(&tick);
+                QList<Timer*> running;
+                for (Timer* timer : ui.timers()) {
+                    if (timer->enabled()) {
+                        running.append(timer);
                     }
                 }
                 if (!running.isEmpty()) {
-                    const Tick* tick = running[random.bounded(int(running.size()))];
-                    squaresTick = tick->timer == &F::Timer7;
-                    (game.*tick->handler)();
+                    Timer* timer = running[random.bounded(int(running.size()))];
+                    squaresTick = timer == &ui.Timer7;
+                    timer->onTick();
                 }
             } else {
                 if (ui.Picture6.visible() && random.bounded(2)) {
                     ui.Text1.setText(QStringLiteral("player %1").arg(event));
                 }
                 QList<const Control*> shown;
-                for (Label F::*label : kLabels) {
-                    if (controltree::clickWouldLand(ui.*label)) {
-                        shown.append(&(ui.*label));
+                for (const Control* button : clickable) {
+                    if (Player::inView(*button)) {
+                        shown.append(button);
                     }
-                }
-                if (controltree::clickWouldLand(ui.Command2)) {
-                    shown.append(&ui.Command2);
                 }
                 if (!shown.isEmpty()) {
                     window.boxes.answerNext(random.bounded(2) ? MessageBoxes::Answer::Yes : MessageBoxes::Answer::No);
@@ -149,7 +142,13 @@ private slots:
                                   (trailBefore != 1 || game.levelNumber != levelBefore || game.clickScore == 3000);
             QVERIFY(game.playerCell >= 0 && game.playerCell < board::kCells);
             QVERIFY(game.targetCell == -1 || (game.targetCell >= 0 && game.targetCell < board::kCells));
-            QCOMPARE(situationsHolding(ui), 1);
+            QVERIFY2(p.screen() == screenBefore || kNextScreens.at(screenBefore).contains(p.screen()),
+                     qPrintable(
+                         QStringLiteral("from %1 to %2").arg(screenWords(screenBefore), screenWords(p.screen()))));
+            // One information panel at a time, and the menu never under a
+            // game's result.
+            QVERIFY(ui.Picture5.visible() + ui.Picture7.visible() + ui.Picture8.visible() <= 1);
+            QVERIFY(!(ui.Picture4.visible() && ui.Picture3.visible()));
             if (newLevel) {
                 usedBefore = {};
             }
@@ -162,16 +161,15 @@ private slots:
                 QVERIFY(game.movePoints == pointsBefore || game.movePoints == pointsBefore + valueBefore);
             }
             movesMade += game.movePoints > pointsBefore;
-            gamesLost += ui.Timer5.enabled() && game.gameOverTicks == 0 && !timerFiveBefore;
+            gamesLost += p.screen() == GameOverPause && screenBefore != GameOverPause;
             // Right after a squares tick the total is what the column shows,
             // with the squares counted twice (no squares are carried).
             if (squaresTick) {
-                int columnSum = 2 * shown(ui.Label29);
-                for (const Label* counter :
-                     {&ui.Label21, &ui.Label7, &ui.Label8, &ui.Label11, &ui.Label13, &ui.Labeldoor}) {
-                    columnSum += shown(*counter);
+                int columnSum = 2 * p.counter("squares");
+                for (const char* counter : {"prev level", "time bonus", "fast click", "clicks", "points", "door"}) {
+                    columnSum += p.counter(counter);
                 }
-                QCOMPARE(shown(ui.Label16), columnSum);
+                QCOMPARE(p.total(), columnSum);
             }
         }
     }

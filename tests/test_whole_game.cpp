@@ -1,11 +1,6 @@
 // Whole games through the real window: new game, countdown, turns and moves,
 // the door and NEXT LEVEL, a black hole, the quit, the end screens.
-#include "scoring/Captions.h"
 #include "support/Player.h"
-
-namespace {
-int shown(const Label& label) { return captions::toNumber(label.caption()); }
-}  // namespace
 
 Q_DECLARE_METATYPE(MessageBoxes::Answer)
 
@@ -28,18 +23,18 @@ private slots:
     void countdownOpensTheBoard()
     {
         Form1Controls& ui = player->ui();
-        player->click(ui.Label22);
-        QVERIFY(!ui.Picture4.visible());
+        player->click("new game");
+        QCOMPARE(player->screen(), Screen::Countdown);
         QCOMPARE(ui.Label19.caption(), QStringLiteral("LEVEL 1"));
         for (const char* expected : {"2", "1", "START"}) {
             QVERIFY(!ui.Picture1[0].answersClicks());
-            player->game().Timer4_Timer();
-            QCOMPARE(ui.Label5.caption(), QString::fromLatin1(expected));
+            player->runCountdown(1);
+            QCOMPARE(player->result(), QString::fromLatin1(expected));
         }
         QVERIFY(!ui.Timer2.enabled());
-        player->game().Timer4_Timer();
-        QVERIFY(!ui.Picture3.visible());
-        QVERIFY(ui.Label27.visible());
+        player->runCountdown(1);
+        QCOMPARE(player->screen(), Screen::Playing);
+        QVERIFY(Player::inView(player->control("quit game")));
         QVERIFY(!ui.Timer4.enabled());
         QVERIFY(ui.Timer2.enabled() && ui.Timer3.enabled() && ui.Timer7.enabled());
         for (const PictureBox& cell : ui.Picture1) {
@@ -59,53 +54,54 @@ private slots:
         p.plant(24, "door");
         game.cellCodes(24, CellCodes::kUsedMark) = "0";
         p.replan();
-        QCOMPARE(int(game.targetCell), -1);
+        QCOMPARE(p.target(), -1);
 
-        p.clickCell(0);  // "1a": still off the board
-        p.clickCell(0);  // "1b": one down, onto cell 22
+        p.turn();  // "1a": still off the board
+        p.turn();  // "1b": one down, onto cell 22
         QCOMPARE(int(game.clickScore), 2980);
-        QCOMPARE(ui.Label11.caption(), QStringLiteral("2980"));
-        QCOMPARE(int(game.targetCell), 22);
+        QCOMPARE(p.counter("clicks"), 2980);
+        QCOMPARE(p.target(), 22);
         QVERIFY(ui.Shape2[1].visible());
 
         p.clickCell(5);  // neither the player's nor the target: ignored
-        QCOMPARE(int(game.clickScore), 2980);
+        QCOMPARE(p.counter("clicks"), 2980);
 
         p.click(ui.Label1[22]);  // the move, through the target's number
-        QCOMPARE(int(game.playerCell), 22);
+        QCOMPARE(p.standsOn(), 22);
         QVERIFY(ui.Picture1[0].picture().source().endsWith("/images/ok.jpg"));
         QCOMPARE(ui.Label1[0].caption(), QString());
         QCOMPARE(ui.Label2[0].caption(), QString());
-        QCOMPARE(ui.Label13.caption(), QStringLiteral("10"));
+        QCOMPARE(p.counter("points"), 10);
         QCOMPARE(int(game.trailCount), 2);
         QVERIFY(ui.Shape2[1].visible());
-        QCOMPARE(int(game.targetCell), 24);
+        QCOMPARE(p.target(), 24);
         QCOMPARE(ui.Label4.caption(), QStringLiteral("*door"));
 
-        p.clickCell(24);
-        QCOMPARE(ui.Label5.caption(), QStringLiteral("YOU WON"));
+        p.move();
+        QCOMPARE(p.screen(), Screen::LevelWon);
+        QCOMPARE(p.result(), QStringLiteral("YOU WON"));
         QCOMPARE(ui.Label5.foreColor(), colours::kGreen);
         QCOMPARE(int(game.doorScore), 10000);
-        QCOMPARE(ui.Labeldoor.caption(), QStringLiteral("10000"));
-        QVERIFY(ui.Command2.visible());
+        QCOMPARE(p.counter("door"), 10000);
         QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled());
         QVERIFY(ui.Timer7.enabled());
         QVERIFY(!ui.Picture1[22].answersClicks());
         // Time bonus 10000, fast click 0 (banked before any tick), four
         // accepted clicks 2960, one move 10, the door 10000.
         const int total = 10000 + 0 + 2960 + 10 + 10000;
-        QCOMPARE(shown(ui.Label17), total);
+        QCOMPARE(p.finalTotal(), total);
         QCOMPARE(ui.Label17.foreColor(), colours::kGreen);
-        QCOMPARE(shown(ui.Label16), total);
+        QCOMPARE(p.total(), total);
 
-        p.click(ui.Command2);
+        p.click("NEXT LEVEL");
         QCOMPARE(int(game.prevLevelsScore), total - 10000);
         QCOMPARE(int(game.levelNumber), 2);
         QCOMPARE(ui.Label19.caption(), QStringLiteral("LEVEL 2"));
-        QVERIFY(!ui.Command2.visible());
-        QCOMPARE(ui.Label5.caption(), QStringLiteral("3"));
+        QCOMPARE(p.screen(), Screen::Countdown);
+        QVERIFY(!Player::inView(ui.Command2));
+        QCOMPARE(p.result(), QStringLiteral("3"));
         p.tickSquares();
-        QCOMPARE(shown(ui.Label16), total + 13000);
+        QCOMPARE(p.total(), total + 13000);
     }
 
     // Each level is won with one click: its own 12990 (time bonus 10000,
@@ -117,17 +113,17 @@ private slots:
         p.startNewGame();
         for (int level = 1; level <= 4; ++level) {
             p.winLevel();
-            QCOMPARE(p.ui().Label5.caption(), QStringLiteral("YOU WON"));
+            QCOMPARE(p.result(), QStringLiteral("YOU WON"));
             const int carried = 12990 * (level - 1);
-            QCOMPARE(shown(p.ui().Label17), carried + 12990 + 10000 * level);
-            p.click(p.ui().Command2);
+            QCOMPARE(p.finalTotal(), carried + 12990 + 10000 * level);
+            p.click("NEXT LEVEL");
             QCOMPARE(int(p.game().prevLevelsScore), carried + 12990);
-            QCOMPARE(shown(p.ui().Label21), carried + 12990);
+            QCOMPARE(p.counter("prev level"), carried + 12990);
             p.runCountdown();
         }
         QCOMPARE(int(p.game().levelNumber), 5);
         QCOMPARE(int(p.game().doorScore), 40000);
-        QCOMPARE(p.ui().Labeldoor.caption(), QStringLiteral("40000"));
+        QCOMPARE(p.counter("door"), 40000);
     }
 
     // Three moves down a planted path, with the clock running before each:
@@ -171,14 +167,14 @@ private slots:
             // on top, then bare again.
             const int ticks = fastClickTicks[move - 1];
             bank += ticks > 0 && ticks < 20 ? 200 - 10 * ticks : 0;
-            QCOMPARE(shown(ui.Label8), bank);
+            QCOMPARE(p.counter("fast click"), bank);
 
-            p.clickCell(path[move]);
+            p.move();
 
-            QCOMPARE(int(game.playerCell), path[move]);
+            QCOMPARE(p.standsOn(), path[move]);
             QCOMPARE(int(game.fastClickBank), bank);
             QVERIFY(ui.Timer3.enabled());
-            QCOMPARE(shown(ui.Label13), 10 * move);
+            QCOMPARE(p.counter("points"), 10 * move);
             QCOMPARE(ui.Shape2[0].left(), 2900);
             QCOMPARE(ui.Shape2[0].top(), 2500);
             for (int reached = 1; reached <= move; ++reached) {
@@ -189,7 +185,7 @@ private slots:
             }
         }
         game.Timer3_Timer();
-        QCOMPARE(shown(ui.Label8), bank + 190);
+        QCOMPARE(p.counter("fast click"), bank + 190);
     }
 
     // A losing click ends the game. A square of used cells that no squares
@@ -231,18 +227,19 @@ private slots:
         QCOMPARE(ui.Label4.caption(),
                  intoABlackHole ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
 
-        p.clickCell(22);
+        p.move();
 
-        QCOMPARE(int(p.game().clickScore), 2990);
-        QCOMPARE(shown(ui.Label16), 12990);
-        QCOMPARE(shown(ui.Label17), 13030);
-        QVERIFY(ui.Picture3.visible());
+        QCOMPARE(p.screen(), Screen::GameOverPause);
+        QCOMPARE(p.counter("clicks"), 2990);
+        QCOMPARE(p.total(), 12990);
+        QCOMPARE(p.finalTotal(), 13030);
+        QVERIFY(Player::inView(ui.Picture3));
         QVERIFY(!ui.Timer2.enabled() && !ui.Timer3.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
         for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
         }
-        QCOMPARE(ui.Label5.caption(), newHiScore ? QStringLiteral("NEW HI-SCORE") : QStringLiteral("GAME OVER"));
+        QCOMPARE(p.result(), newHiScore ? QStringLiteral("NEW HI-SCORE") : QStringLiteral("GAME OVER"));
         QCOMPARE(ui.Label17.foreColor(), newHiScore ? colours::kGreen : colours::kDarkRed);
         QCOMPARE(ui.Label27.enabled(), newHiScore);
         for (int tick = 0; tick < 4; ++tick) {
@@ -253,22 +250,20 @@ private slots:
         QVERIFY(!ui.Picture1[0].visible());
         QVERIFY(!ui.Timer5.enabled());
         QVERIFY(!ui.Picture3.visible());
-        QCOMPARE(ui.Picture4.visible(), !newHiScore);
-        QCOMPARE(ui.Picture5.visible() && ui.Picture6.visible(), newHiScore);
+        QCOMPARE(p.screen(), newHiScore ? Screen::NameEntry : Screen::Menu);
         if (!newHiScore) {
             return;
         }
 
         QCOMPARE(ui.Text1.text(), QString());
         QTest::keyClicks(ui.Text1.nativeWidget(), QStringLiteral("Ada"));
-        p.click(ui.Label37);
-        QVERIFY(!ui.Picture6.visible());
-        QVERIFY(ui.Picture4.visible());
+        p.click("save name");
+        QCOMPARE(p.screen(), Screen::HiScores);
         QVERIFY(ui.Label32.caption().startsWith(QStringLiteral("Ada\nbest\n")));
         QVERIFY(ui.Label33.caption().startsWith(QStringLiteral("13030\n13029\n")));
         QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
-        p.click(ui.Label35);
-        QVERIFY(!ui.Picture5.visible());
+        p.click("close");
+        QCOMPARE(p.screen(), Screen::Menu);
     }
 
     // A whole game with the keys alone: Return starts it from the menu, the
@@ -281,50 +276,48 @@ private slots:
         Form1Controls& ui = p.ui();
         Game& game = p.game();
         p.press(Qt::Key_Return);
-        QVERIFY(!ui.Picture4.visible());
+        QCOMPARE(p.screen(), Screen::Countdown);
         QCOMPARE(int(game.levelNumber), 1);
         for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}) {
             p.press(key);
-            QCOMPARE(int(game.clickScore), 3000);
+            QCOMPARE(p.counter("clicks"), 3000);
         }
         p.runCountdown();
         p.plant(0, "1", 1);  // up: off the board
         p.plant(22, "1c", 1);
         p.replan();
         p.press(Qt::Key_Return);  // no move offered: nothing to make
-        QCOMPARE(int(game.playerCell), 0);
+        QCOMPARE(p.standsOn(), 0);
         p.press(Qt::Key_Space);  // "1a": still off the board
         p.press(Qt::Key_Space);  // "1b": one down, onto cell 22
-        QCOMPARE(int(game.clickScore), 2980);
-        QCOMPARE(int(game.targetCell), 22);
+        QCOMPARE(p.counter("clicks"), 2980);
+        QCOMPARE(p.target(), 22);
         p.press(Qt::Key_Return);
-        QCOMPARE(int(game.playerCell), 22);
-        QCOMPARE(int(game.clickScore), 2970);
+        QCOMPARE(p.standsOn(), 22);
+        QCOMPARE(p.counter("clicks"), 2970);
 
         window->boxes.answerNext(MessageBoxes::Answer::Yes);
         p.press(Qt::Key_Escape);
         QCOMPARE(window->boxes.prompts.last(), QStringLiteral("Are you sure you want to quit?"));
-        for (int tick = 0; tick < 5; ++tick) {
-            game.Timer5_Timer();
-        }
-        QVERIFY(ui.Picture6.visible());
+        p.waitOutTheGameOverPause();
+        QCOMPARE(p.screen(), Screen::NameEntry);
         p.press(Qt::Key_Escape);  // the list's X lies under the name entry
-        QVERIFY(ui.Picture5.visible() && ui.Picture6.visible());
+        QCOMPARE(p.screen(), Screen::NameEntry);
         p.type(QStringLiteral("Ada R"));
         QCOMPARE(ui.Text1.text(), QStringLiteral("Ada R"));
         QCOMPARE(window->boxes.prompts.size(), 1);
         p.press(Qt::Key_Return);
-        QVERIFY(!ui.Picture6.visible());
+        QCOMPARE(p.screen(), Screen::HiScores);
         QCOMPARE(ui.Label32.caption(), QStringLiteral("Ada R\n"));
         p.press(Qt::Key_Escape);
-        QVERIFY(!ui.Picture5.visible() && ui.Picture4.visible());
+        QCOMPARE(p.screen(), Screen::Menu);
 
         p.press(Qt::Key_Down);  // from "new game" to "hi-scores"
         p.press(Qt::Key_Space);
-        QVERIFY(ui.Picture5.visible());
+        QCOMPARE(p.screen(), Screen::HiScores);
         p.press(Qt::Key_Escape);
         p.press(Qt::Key_F1);
-        QVERIFY(ui.Picture8.visible());
+        QCOMPARE(p.screen(), Screen::HowToPlay);
     }
 
     // A key acts only where its click would land: under a panel, on a
@@ -349,34 +342,24 @@ private slots:
         QFETCH(Qt::Key, key);
         Player& p = *player;
         Form1Controls& ui = p.ui();
-        if (situation == "how to play") {
-            p.click(ui.Label24);
-        } else if (situation == "credits") {
-            p.click(ui.Label25);
-        } else if (situation == "hi-scores") {
-            p.click(ui.Label23);
+        if (situation == "how to play" || situation == "credits" || situation == "hi-scores") {
+            p.click(qPrintable(situation));
         } else if (situation == "name entry") {
             window->boxes.answerNext(MessageBoxes::Answer::Yes);
             p.startNewGame();
-            p.click(ui.Label27);
-            for (int tick = 0; tick < 5; ++tick) {
-                p.game().Timer5_Timer();
-            }
+            p.click("quit game");
+            p.waitOutTheGameOverPause();
             // The keyboard away from the name box, so letters are keys.
             ui.Text1.nativeWidget()->clearFocus();
         } else if (situation == "countdown") {
-            p.click(ui.Label22);
+            p.click("new game");
         } else if (situation == "disabled") {
             ui.Form1.setEnabled(false);
         }
-        const auto shown = [&ui] {
-            return QList<bool>{ui.Picture3.visible(), ui.Picture4.visible(), ui.Picture5.visible(),
-                               ui.Picture6.visible(), ui.Picture7.visible(), ui.Picture8.visible()};
-        };
-        const QList<bool> before = shown();
+        const Screen before = p.screen();
         const int prompts = int(window->boxes.prompts.size());
         p.press(key);
-        QCOMPARE(shown(), before);
+        QCOMPARE(p.screen(), before);
         QCOMPARE(int(window->boxes.prompts.size()), prompts);
     }
 
@@ -413,7 +396,7 @@ private slots:
         p.startNewGame();
         if (inCountdown) {
             p.winLevel();
-            p.click(ui.Command2);
+            p.click("NEXT LEVEL");
         }
         const int clicks = p.game().clickScore;
         window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
@@ -423,7 +406,7 @@ private slots:
         };
         window->boxes.answerNext(answer);
 
-        p.click(ui.Label27);
+        p.click("quit game");
 
         QCOMPARE(window->boxes.prompts.last(), QStringLiteral("Are you sure you want to quit?"));
         QCOMPARE(window->boxes.titles.last(), QStringLiteral("QUORBIT"));
@@ -442,7 +425,8 @@ private slots:
         QVERIFY(!ui.Timer4.enabled() && !ui.Timer7.enabled());
         QVERIFY(ui.Timer5.enabled());
         QVERIFY(ui.Picture3.visible());
-        QCOMPARE(shown(ui.Label17), finalTotal);
+        QCOMPARE(p.screen(), Screen::GameOverPause);
+        QCOMPARE(p.finalTotal(), finalTotal);
         for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
         }
@@ -454,9 +438,10 @@ private slots:
         Player& p = *player;
         p.startNewGame();
         p.winLevel();
-        QVERIFY(p.ui().Command2.visible());
+        QCOMPARE(p.screen(), Screen::LevelWon);
         window->boxes.answerNext(MessageBoxes::Answer::Yes);
-        p.click(p.ui().Label27);
+        p.click("quit game");
+        QCOMPARE(p.screen(), Screen::GameOverPause);
         QVERIFY(!p.ui().Command2.visible());
     }
 
@@ -465,22 +450,20 @@ private slots:
         Player& p = *player;
         p.startNewGame();
         p.winLevel();
-        p.click(p.ui().Command2);
+        p.click("NEXT LEVEL");
         window->boxes.answerNext(MessageBoxes::Answer::Yes);
-        p.click(p.ui().Label27);
-        for (int tick = 0; tick < 5; ++tick) {
-            p.game().Timer5_Timer();
-        }
-        if (p.ui().Picture6.visible()) {
+        p.click("quit game");
+        p.waitOutTheGameOverPause();
+        if (p.screen() == Screen::NameEntry) {
             QTest::keyClicks(p.ui().Text1.nativeWidget(), QStringLiteral("x"));
-            p.click(p.ui().Label37);
-            p.click(p.ui().Label35);
+            p.click("save name");
+            p.click("close");
         }
         p.startNewGame();
         QCOMPARE(int(p.game().levelNumber), 1);
         QCOMPARE(int(p.game().doorScore), 0);
         QCOMPARE(int(p.game().prevLevelsScore), 0);
-        QCOMPARE(p.ui().Labeldoor.caption(), QStringLiteral("0"));
+        QCOMPARE(p.counter("door"), 0);
     }
 
     // A panel opens over the menu, by a click or a key, and closes back onto
@@ -488,57 +471,51 @@ private slots:
     // that comes back has it on "new game", so Return starts a game.
     void panelsOpenOverTheMenuAndClose_data()
     {
-        using F = Form1Controls;
-        QTest::addColumn<Label F::*>("opener");
-        QTest::addColumn<PictureBox F::*>("panel");
-        QTest::addColumn<Label F::*>("closer");
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<Screen>("panel");
         QTest::addColumn<int>("downs");        // presses of Down before the panel opens
-        QTest::addColumn<Qt::Key>("openKey");  // Key_unknown: the opener is clicked
+        QTest::addColumn<Qt::Key>("openKey");  // Key_unknown: the item is clicked
         QTest::addColumn<bool>("closedByEscape");
         const auto click = Qt::Key_unknown;
         const auto ret = Qt::Key_Return;
         const auto x = false;
         const auto escape = true;
-        QTest::newRow("hi-scores clicked, X") << &F::Label23 << &F::Picture5 << &F::Label35 << 0 << click << x;
-        QTest::newRow("hi-scores by Return, X") << &F::Label23 << &F::Picture5 << &F::Label35 << 1 << ret << x;
-        QTest::newRow("hi-scores by Space, Escape")
-            << &F::Label23 << &F::Picture5 << &F::Label35 << 1 << Qt::Key_Space << escape;
-        QTest::newRow("how to play by Return, Escape")
-            << &F::Label24 << &F::Picture8 << &F::Label45 << 2 << ret << escape;
-        QTest::newRow("how to play by F1 from credits, X")
-            << &F::Label24 << &F::Picture8 << &F::Label45 << 3 << Qt::Key_F1 << x;
-        QTest::newRow("credits clicked from exit, X") << &F::Label25 << &F::Picture7 << &F::Label38 << 4 << click << x;
-        QTest::newRow("credits by Return, Escape") << &F::Label25 << &F::Picture7 << &F::Label38 << 3 << ret << escape;
+        using enum Screen;
+        QTest::newRow("hi-scores clicked, X") << "hi-scores" << HiScores << 0 << click << x;
+        QTest::newRow("hi-scores by Return, X") << "hi-scores" << HiScores << 1 << ret << x;
+        QTest::newRow("hi-scores by Space, Escape") << "hi-scores" << HiScores << 1 << Qt::Key_Space << escape;
+        QTest::newRow("how to play by Return, Escape") << "how to play" << HowToPlay << 2 << ret << escape;
+        QTest::newRow("how to play by F1 from credits, X") << "how to play" << HowToPlay << 3 << Qt::Key_F1 << x;
+        QTest::newRow("credits clicked from exit, X") << "credits" << Credits << 4 << click << x;
+        QTest::newRow("credits by Return, Escape") << "credits" << Credits << 3 << ret << escape;
     }
     void panelsOpenOverTheMenuAndClose()
     {
-        QFETCH(Label Form1Controls::*, opener);
-        QFETCH(PictureBox Form1Controls::*, panel);
-        QFETCH(Label Form1Controls::*, closer);
+        QFETCH(QString, item);
+        QFETCH(Screen, panel);
         QFETCH(int, downs);
         QFETCH(Qt::Key, openKey);
         QFETCH(bool, closedByEscape);
-        Form1Controls& ui = player->ui();
+        Player& p = *player;
         for (int down = 0; down < downs; ++down) {
-            player->press(Qt::Key_Down);
+            p.press(Qt::Key_Down);
         }
         if (openKey == Qt::Key_unknown) {
-            player->click(ui.*opener);
+            p.click(qPrintable(item));
         } else {
-            player->press(openKey);
+            p.press(openKey);
         }
-        QVERIFY((ui.*panel).visible());
-        QVERIFY(ui.Picture4.visible());
+        QCOMPARE(p.screen(), panel);
+        QVERIFY(p.ui().Picture4.visible());  // the menu stays shown under the panel
         if (closedByEscape) {
-            player->press(Qt::Key_Escape);
+            p.press(Qt::Key_Escape);
         } else {
-            player->click(ui.*closer);
+            p.click("close");
         }
-        QVERIFY(!(ui.*panel).visible());
-        QVERIFY(ui.Picture4.visible());
-        player->press(Qt::Key_Return);
-        QVERIFY2(!ui.Picture4.visible(), "Return did not start a new game");
-        QCOMPARE(int(player->game().levelNumber), 1);
+        QCOMPARE(p.screen(), Screen::Menu);
+        p.press(Qt::Key_Return);
+        QCOMPARE(p.screen(), Screen::Countdown);
+        QCOMPARE(int(p.game().levelNumber), 1);
     }
 
 private:

@@ -116,8 +116,7 @@ void startCountdown(Form1Controls& ui)
 
 void Game::BuildLevel()
 {
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
+    StopBonusClocks();
     HideAllCells();
     ui.Label27.setEnabled(true);
     gameOverTicks = 0;

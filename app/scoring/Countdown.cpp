@@ -10,8 +10,7 @@ void Game::Timer4_Timer()
         ui.Picture3.setVisible(false);
         ui.Timer4.setEnabled(false);
         EnableAllCells();
-        ui.Timer2.setEnabled(true);
-        ui.Timer3.setEnabled(true);
+        StartBonusClocks();
     } else if (shown == QLatin1String("1")) {
         ui.Label5.setCaption(words::kStart);
     } else {

@@ -13,14 +13,12 @@ void Game::RunLevelWonSequence()
 {
     DisableAllCells();
     // The squares timer keeps the total fresh while NEXT LEVEL waits.
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
+    StopBonusClocks();
     ui.Label5.setCaption(words::kYouWon);
     doorScore += rulebook::kDoorPoints;
     ui.Labeldoor.setCaption(captions::fromNumber(doorScore));
     ShowTotalScore();
-    ui.Label17.setCaption(captions::fromNumber(TotalScore()));
-    ui.Label17.setForeColor(kWonColour);
+    ShowFinalTotal(kWonColour);
     ui.Label5.setForeColor(kWonColour);
     ui.Picture3.setVisible(true);
     ui.Command2.setVisible(true);
@@ -29,8 +27,7 @@ void Game::RunLevelWonSequence()
 void Game::RunLosingSequence()
 {
     DisableAllCells();
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
+    StopBonusClocks();
     ui.Timer7.setEnabled(false);
     ShowFinalLoss();
 }
@@ -41,9 +38,14 @@ void Game::RunLosingSequence()
 void Game::ShowFinalLoss()
 {
     CountSquares();
-    ui.Label17.setCaption(captions::fromNumber(TotalScore()));
-    ui.Label17.setForeColor(kLostColour);
+    ShowFinalTotal(kLostColour);
     ui.Picture3.setVisible(true);
     ui.Timer5.setEnabled(true);
     CheckHiScore();
+}
+
+void Game::ShowFinalTotal(Colour colour)
+{
+    ui.Label17.setCaption(captions::fromNumber(TotalScore()));
+    ui.Label17.setForeColor(colour);
 }

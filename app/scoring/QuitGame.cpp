@@ -5,13 +5,11 @@
 void Game::Label27_Click()
 {
     // The bonuses stand still while the player makes up their mind.
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
+    StopBonusClocks();
     const auto answer =
         boxes.show(QStringLiteral("Are you sure you want to quit?"), MessageBoxes::Buttons::YesNo, words::kTitle);
     if (answer != MessageBoxes::Answer::Yes) {
-        ui.Timer2.setEnabled(true);
-        ui.Timer3.setEnabled(true);
+        StartBonusClocks();
         return;
     }
     DisableAllCells();
@@ -24,7 +22,6 @@ void Game::Label27_Click()
     // A countdown that reached START while the question waited has switched
     // the bonuses on again; the game is over, so they stand still under the
     // final total.
-    ui.Timer2.setEnabled(false);
-    ui.Timer3.setEnabled(false);
+    StopBonusClocks();
     ShowFinalLoss();
 }

@@ -14,7 +14,7 @@ struct BareGame {
     BareGame()
     {
         Timer::setDrivenByHand(true);
-        for (Timer* timer : {&ui.Timer1, &ui.Timer2, &ui.Timer3, &ui.Timer4, &ui.Timer5, &ui.Timer7}) {
+        for (Timer* timer : ui.timers()) {
             timer->create(&timerOwner, 0);  // never started, so no interval matters
         }
     }

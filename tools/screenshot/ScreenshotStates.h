@@ -1,15 +1,18 @@
 #pragma once
 
+#include "app/Screen.h"
+
 #include <span>
 
-class Form1;
+class Player;
 
 // A named situation of the window that the screenshot tool can put it in,
-// starting from a window that has just started up.
+// played from a window that has just started up; it ends on `screen`.
 struct ScreenshotState {
     const char* name;
     const char* description;
-    void (*prepare)(Form1& form);
+    Screen screen;
+    void (*prepare)(Player& player);
 };
 
 std::span<const ScreenshotState> screenshotStates();

@@ -9,46 +9,20 @@
 //
 // The window starts up in a fresh temporary folder (new database, the tile
 // pictures of the source tree), with its timers driven by the states
-// themselves, so every picture of a state is the same.
-#include "app/Form1.h"
-#include "app/MessageBoxes.h"
-#include "app/StartGame.h"
-#include "storage/FixedSequenceRandom.h"
+// themselves, so every picture of a state is the same. The states play it
+// through the tests' player, and each must end on the screen it names.
+#include "support/Player.h"
 #include "tools/screenshot/ScreenshotStates.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
 namespace {
 
-// Answers every question with Yes and prints it, so a state can pass a box.
-class PrintedMessageBoxes : public MessageBoxes {
-public:
-    Answer show(const QString& prompt, Buttons, const QString& title, Icon) override
-    {
-        std::printf("[%s] %s -> Yes\n", qPrintable(title), qPrintable(prompt));
-        return Answer::Yes;
-    }
-};
-
-bool copyPictures(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    for (const QString& name : QDir(from).entryList({QStringLiteral("*.jpg")}, QDir::Files)) {
-        if (!QFile::copy(from + '/' + name, to + '/' + name)) {
-            return false;
-        }
-    }
-    return true;
-}
-
 int list()
 {
     for (const ScreenshotState& state : screenshotStates()) {
-        std::printf("%-20s %s\n", state.name, state.description);
+        std::printf("%-16s %-12s %s\n", state.name, screenWords(state.screen), state.description);
     }
     return 0;
 }
@@ -90,22 +64,21 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    QTemporaryDir folder;
-    if (!folder.isValid() || !copyPictures(QStringLiteral(QUORBIT_IMAGES_DIR), folder.filePath("images"))) {
-        std::fprintf(stderr, "cannot prepare a temporary program folder\n");
+    StartedWindow window;
+    if (window.failure) {
+        std::fprintf(stderr, "the window did not start: %s\n", qPrintable(*window.failure));
         return 1;
     }
-    Timer::setDrivenByHand(true);
-    FixedSequenceRandom random;
-    PrintedMessageBoxes boxes;
-    Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
-    if (const auto failure = loadForm(form.game())) {
-        reportStartupFailure(boxes, *failure);
-        return 1;
-    }
+    Form1& form = *window.form;
     form.show();
     form.resize(form.controls().Form1.designSize() * scale);
-    chosen->prepare(form);
+    Player player(window);
+    chosen->prepare(player);
+    if (player.screen() != chosen->screen) {
+        std::fprintf(stderr, "'%s' ended on the screen \"%s\", not \"%s\"\n", chosen->name,
+                     screenWords(player.screen()), screenWords(chosen->screen));
+        return 1;
+    }
     QApplication::processEvents();
     if (!form.grab().save(args[2])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
