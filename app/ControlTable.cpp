@@ -33,7 +33,8 @@ constexpr Qt::Key kR = Qt::Key_R;
 
 // The board and the score column are in view from a level's countdown until
 // the pause after a lost game ends; the quit's X too, from the second level's
-// countdown on (a level won leaves it shown).
+// countdown on (a level won leaves it shown). The cells answer in play
+// alone.
 constexpr Screens kGameOn{Countdown, Playing, LevelWon, GameOverPause};
 // The result panel shows the countdown, a won level's total and a lost one's.
 constexpr Screens kResultShown{Countdown, LevelWon, GameOverPause};
@@ -72,8 +73,8 @@ const ControlRow kControls[] = {
     {at<&F::Label16>,   "total",              StaticText,   Counter,     kNoKey,  kGameOn,      nullptr},
     {at<&F::Label27>,   "quit game",          Button,       Words,       kEscape, kGameOn,      &Game::Label27_Click},
     {nullptr,           "board",              Button,       Board,       kNoKey,  kGameOn,      nullptr},
-    {kPlayerCell,       "player",             Button,       OnTheBoard,  kSpace,  {Playing},    nullptr},
-    {kTargetCell,       "target",             Button,       OnTheBoard,  kReturn, {Playing},    nullptr},
+    {kPlayerCell,       "player",             Button,       OnTheBoard,  kSpace,  kGameOn,      nullptr},
+    {kTargetCell,       "target",             Button,       OnTheBoard,  kReturn, kGameOn,      nullptr},
     {at<&F::Label4>,    "move message",       StaticText,   Caption,     kNoKey,  kGameOn,      nullptr},
     {at<&F::Picture3>,  "result",             StaticText,   Result,      kNoKey,  kResultShown, nullptr},
     {at<&F::Command2>,  "NEXT LEVEL",         Button,       Caption,     kReturn, {LevelWon},   &Game::Command2_Click},

@@ -25,7 +25,9 @@ enum class Speech : std::uint8_t {
 
 // One control that means something to the player beyond its design name:
 // what it is in the game's words, its role for a screen reader, the key that
-// clicks it, the screens where it is used, and the handler its click calls.
+// clicks it, the screens it may be seen on (its key clicks it only there, and
+// only where a click would land and be answered), and the handler its click
+// calls.
 struct ControlRow {
     // The control, found afresh each time for the cells that move with the
     // game; null for the board, which is all the cells.

@@ -127,9 +127,7 @@ private:
         } else if (step == QLatin1String("lose")) {
             player->clickCell(board::kColumns);
         } else if (step == QLatin1String("pause")) {
-            for (int tick = 0; tick < 5; ++tick) {
-                player->game().Timer5_Timer();
-            }
+            player->waitOutTheGameOverPause();
         } else if (step == QLatin1String("name typed")) {
             QTest::keyClicks(player->ui().Text1.nativeWidget(), QStringLiteral("Ada"));
         } else if (step == QLatin1String("blink")) {
@@ -179,9 +177,39 @@ private slots:
         QCOMPARE(tree()->indexOfChild(item), 2);
         QCOMPARE(tree()->childAt(item->rect().center().x(), item->rect().center().y()), item);
 
+        QCOMPARE(item->actionInterface()->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
+                 QStringList{"F1"});
+        QCOMPARE(tree()->text(QAccessible::Description), QStringLiteral("menu"));
+
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(player->ui().Picture8.visible());
+        QCOMPARE(player->screen(), Screen::HowToPlay);
+        QCOMPARE(tree()->text(QAccessible::Description), QStringLiteral("how to play"));
         QVERIFY(!childNamed(QStringLiteral("new game")));
+    }
+
+    // On every screen the reader hears only controls that the table of
+    // controls says are used there, and always some.
+    void eachScreenShowsOnlyItsOwnControls_data()
+    {
+        QTest::addColumn<Screen>("shown");
+        for (int screen = 0; screen <= int(Screen::NameEntry); ++screen) {
+            QTest::newRow(screenWords(Screen(screen))) << Screen(screen);
+        }
+    }
+    void eachScreenShowsOnlyItsOwnControls()
+    {
+        QFETCH(Screen, shown);
+        player->playTo(shown);
+        QCOMPARE(player->screen(), shown);
+        QCOMPARE(tree()->text(QAccessible::Description), QString::fromLatin1(screenWords(shown)));
+        QVERIFY(tree()->childCount() > 0);
+        for (const ControlRow& row : controlTable()) {
+            const Control* control =
+                row.control ? row.control(player->ui(), player->game()) : &player->ui().Picture1[0];
+            if (control && Player::inView(*control)) {
+                QVERIFY2(row.screens.contains(shown), row.words);
+            }
+        }
     }
 
     void whatIsInView_data()
@@ -215,12 +243,7 @@ private slots:
     // The name entry covers the hi-score panel's X and reset.
     void theNameEntryCoversThePanelsButtons()
     {
-        stepDownOnto("4bh");
-        player->clickCell(board::kColumns);
-        for (int tick = 0; tick < 5; ++tick) {
-            player->game().Timer5_Timer();
-        }
-        QVERIFY(player->ui().Picture6.visible());
+        player->playTo(Screen::NameEntry);
         QVERIFY(childNamed(QStringLiteral("save name")));
         QAccessibleInterface* entry = childNamed(QStringLiteral("please insert your name"));
         QVERIFY(entry);

@@ -2,6 +2,10 @@
 // the door and NEXT LEVEL, a black hole, the quit, the end screens.
 #include "support/Player.h"
 
+#include <QKeySequence>
+#include <algorithm>
+#include <map>
+
 Q_DECLARE_METATYPE(MessageBoxes::Answer)
 
 class WholeGameTest : public QObject {
@@ -320,47 +324,89 @@ private slots:
         QCOMPARE(p.screen(), Screen::HowToPlay);
     }
 
-    // A key acts only where its click would land: under a panel, on a
-    // hidden or a disabled control it does nothing.
-    void keysWhereTheirClickCannotLand_data()
+    // What each key clicks on each screen, and that a key acts only where
+    // its click would land: under a panel, on a hidden or a disabled control
+    // it clicks nothing. The controls are named as the player knows them.
+    void whatEachKeyClicks_data()
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<Qt::Key>("key");
-        QTest::newRow("Return under how to play") << "how to play" << Qt::Key_Return;
-        QTest::newRow("Space under credits") << "credits" << Qt::Key_Space;
-        QTest::newRow("F1 under how to play's own panel") << "hi-scores" << Qt::Key_F1;
-        QTest::newRow("R under the name entry") << "name entry" << Qt::Key_R;
-        QTest::newRow("Escape under the name entry") << "name entry" << Qt::Key_Escape;
-        QTest::newRow("Escape on the menu") << "menu" << Qt::Key_Escape;
-        QTest::newRow("R on the menu") << "menu" << Qt::Key_R;
-        QTest::newRow("Escape in the countdown") << "countdown" << Qt::Key_Escape;
-        QTest::newRow("Return on a disabled window") << "disabled" << Qt::Key_Return;
+        QTest::addColumn<QString>("clicked");  // empty: nothing
+        const auto add = [](const char* situation, Qt::Key key, const char* clicked) {
+            QTest::addRow("%s: %s", situation, qPrintable(QKeySequence(key).toString())) << situation << key << clicked;
+        };
+        add("menu", Qt::Key_F1, "how to play");
+        add("menu", Qt::Key_Return, "new game");
+        add("menu", Qt::Key_Space, "new game");
+        add("menu", Qt::Key_Escape, "");
+        add("menu", Qt::Key_R, "");
+        add("hi-scores", Qt::Key_Escape, "close");
+        add("hi-scores", Qt::Key_R, "reset");
+        add("hi-scores", Qt::Key_F1, "");
+        add("how to play", Qt::Key_Escape, "close");
+        add("how to play", Qt::Key_Return, "");
+        add("credits", Qt::Key_Escape, "close");
+        add("credits", Qt::Key_Space, "");
+        add("first countdown", Qt::Key_Escape, "");
+        add("first countdown", Qt::Key_Return, "");
+        add("first countdown", Qt::Key_Space, "");
+        add("countdown", Qt::Key_Escape, "quit game");
+        add("playing", Qt::Key_Space, "player");
+        add("playing", Qt::Key_Return, "target");
+        add("playing", Qt::Key_Escape, "quit game");
+        add("playing", Qt::Key_R, "");
+        add("level won", Qt::Key_Return, "NEXT LEVEL");
+        add("level won", Qt::Key_Escape, "quit game");
+        add("level won", Qt::Key_Space, "");
+        add("game over", Qt::Key_Escape, "");
+        add("game over", Qt::Key_Return, "");
+        add("name entry", Qt::Key_Return, "save name");
+        add("name entry", Qt::Key_Escape, "");
+        add("name entry", Qt::Key_R, "");
+        add("disabled", Qt::Key_Return, "");
     }
-    void keysWhereTheirClickCannotLand()
+    void whatEachKeyClicks()
     {
         QFETCH(QString, situation);
         QFETCH(Qt::Key, key);
+        QFETCH(QString, clicked);
         Player& p = *player;
         Form1Controls& ui = p.ui();
-        if (situation == "how to play" || situation == "credits" || situation == "hi-scores") {
-            p.click(qPrintable(situation));
-        } else if (situation == "name entry") {
-            window->boxes.answerNext(MessageBoxes::Answer::Yes);
-            p.startNewGame();
-            p.click("quit game");
-            p.waitOutTheGameOverPause();
-            // The keyboard away from the name box, so letters are keys.
-            ui.Text1.nativeWidget()->clearFocus();
-        } else if (situation == "countdown") {
+        using enum Screen;
+        const std::map<QString, Screen> screens{
+            {"menu", Menu},          {"hi-scores", HiScores},      {"how to play", HowToPlay},
+            {"credits", Credits},    {"countdown", Countdown},     {"playing", Playing},
+            {"level won", LevelWon}, {"game over", GameOverPause}, {"name entry", NameEntry},
+        };
+        if (situation == "first countdown") {
             p.click("new game");
         } else if (situation == "disabled") {
             ui.Form1.setEnabled(false);
+        } else {
+            p.playTo(screens.at(situation));
         }
-        const Screen before = p.screen();
-        const int prompts = int(window->boxes.prompts.size());
+        if (situation == "playing") {
+            p.aimAt("1");  // a target to move to
+        }
+        // The keyboard away from the name box, so letters are keys.
+        ui.Text1.nativeWidget()->clearFocus();
+
+        // Every control a key could click tells which one it was, and no
+        // handler runs.
+        const Control* hit = nullptr;
+        std::vector<Control*> clickable{ui.Picture1.size()};
+        std::transform(ui.Picture1.begin(), ui.Picture1.end(), clickable.begin(), [](auto& cell) { return &cell; });
+        for (const ControlRow& row : controlTable()) {
+            if (row.click) {
+                clickable.push_back(row.control(ui, p.game()));
+            }
+        }
+        for (Control* control : clickable) {
+            control->onClick = [&hit, control] { hit = control; };
+        }
+        const Control* expected = clicked.isEmpty() ? nullptr : &p.control(qPrintable(clicked));
         p.press(key);
-        QCOMPARE(p.screen(), before);
-        QCOMPARE(int(window->boxes.prompts.size()), prompts);
+        QCOMPARE(hit, expected);
     }
 
     // The quit while a level is played, and during the countdown of level 2,

@@ -130,6 +130,43 @@ public:
     void winLevel() { clickCell(aimAt(tiles::kDoor)); }
     void loseGame() { clickCell(aimAt(tiles::kBlackHole)); }
 
+    // Plays from the menu at start-up to `goal`, the shortest way: a level
+    // won in one move, a game lost in one, the list empty so the loss is a
+    // new hi-score. The countdown is the second level's, where the quit's X
+    // shows.
+    void playTo(Screen goal)
+    {
+        using enum Screen;
+        switch (goal) {
+        case Menu:
+            return;
+        case HiScores:
+        case HowToPlay:
+        case Credits:
+            click(screenWords(goal));
+            return;
+        case Countdown:
+            playTo(LevelWon);
+            click("NEXT LEVEL");
+            return;
+        case Playing:
+            startNewGame();
+            return;
+        case LevelWon:
+            startNewGame();
+            winLevel();
+            return;
+        case GameOverPause:
+            startNewGame();
+            loseGame();
+            return;
+        case NameEntry:
+            playTo(GameOverPause);
+            waitOutTheGameOverPause();
+            return;
+        }
+    }
+
     // Plays up to `moves` moves the careful way: turns the tile until it
     // offers a cell that neither ends the level nor the game, then takes it.
     // Stops where no turn offers one.
