@@ -1,5 +1,6 @@
 // The window as the player first sees it: every control in its design state,
-// the panels stacked so the menu hides the board, and the exit.
+// the panels stacked so the menu hides the board, and the exit. The slots
+// that only look share one window; those that change one start their own.
 #include "app/controls/ControlTree.h"
 #include "app/controls/PictureFiles.h"
 #include "app/controls/Viewport.h"
@@ -201,8 +202,30 @@ private slots:
         QFETCH(Label F::*, label);
         Label& covered = window->ui().*label;
         QVERIFY(covered.visible());
+        QVERIFY(!Player::inView(covered));
         const Control* seen = topmostAtCentreOf(*window->form, covered);
         QVERIFY(seen == &window->ui().Picture4 || seen->container() == &window->ui().Picture4);
+    }
+
+    // The counters are read out by their names in the table of controls:
+    // each is the caption the column shows beside it.
+    void countersAreNamedAsTheColumnNamesThem()
+    {
+        const F& ui = window->ui();
+        int counters = 0;
+        for (const ControlRow& row : controlTable()) {
+            if (row.speech != Speech::Counter) {
+                continue;
+            }
+            const Control* value = row.control(window->ui(), window->game());
+            const auto beside = std::find_if(ui.Form1.children().begin(), ui.Form1.children().end(), [&](auto* c) {
+                return c != value && c->top() == value->top() && c->left() < value->left();
+            });
+            QVERIFY2(beside != ui.Form1.children().end(), row.words);
+            QCOMPARE(dynamic_cast<const Label*>(*beside)->caption(), QString::fromUtf8(row.words));
+            ++counters;
+        }
+        QCOMPARE(counters, 8);
     }
 
     void menuItemsAreSeenAndClickable_data()
@@ -511,17 +534,18 @@ private slots:
     // laid over "new game" leaves its caption drawn.
     void transparentLabelHidesNothing()
     {
-        F& ui = window->ui();
+        StartedWindow shown;
+        shown.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.form.get()));
+        F& ui = shown.ui();
         Label& under = ui.Label22;
         Label& over = ui.Label23;  // made after it, so stacked above it
-        const QRect overWas(over.left(), over.top(), over.width(), over.height());
-        const QString captionWas = over.caption();
         over.setCaption(QString());
         over.setTransparent(true);
         over.setGeometry(under.left() - 60, under.top() - 60, under.width() + 120, under.height() + 120);
 
-        const QImage shot = window->form->grab().toImage();
-        const QRect area = window->form->windowRectOf(under);
+        const QImage shot = shown.form->grab().toImage();
+        const QRect area = shown.form->windowRectOf(under);
         const QRgb caption = toQColor(under.foreColor()).rgb();
         int captionPixels = 0;
         for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -529,23 +553,22 @@ private slots:
                 captionPixels += shot.pixel(x, y) == caption ? 1 : 0;
             }
         }
-        over.setGeometry(overWas.left(), overWas.top(), overWas.width(), overWas.height());
-        over.setTransparent(false);
-        over.setCaption(captionWas);
         QVERIFY2(captionPixels > 100, qPrintable(QString::number(captionPixels)));
     }
 
     // A disabled box must look like an enabled one: it only stops answering.
     void disabledBoxLooksTheSame()
     {
-        F& ui = window->ui();
-        const QImage before = window->form->grab().toImage();
+        StartedWindow shown;
+        shown.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.form.get()));
+        F& ui = shown.ui();
+        QVERIFY(controltree::clickWouldReach(ui.Label22));
+        const QImage before = shown.form->grab().toImage();
         ui.Picture4.setEnabled(false);
-        QCOMPARE(window->form->grab().toImage(), before);
+        QCOMPARE(shown.form->grab().toImage(), before);
         QVERIFY(!ui.Label22.answersClicks());
         QVERIFY(!controltree::clickWouldReach(ui.Label22));
-        ui.Picture4.setEnabled(true);
-        QVERIFY(controltree::clickWouldReach(ui.Label22));
     }
 
     void timersWaitWithTheirIntervals_data()
@@ -569,10 +592,13 @@ private slots:
 
     void exitClosesTheDatabaseAndTheWindow()
     {
-        QVERIFY(window->game().cn.isOpen());
-        click(*window->form, window->ui().Label26);
-        QVERIFY(!window->game().cn.isOpen());
-        QVERIFY(!window->form->isVisible());
+        StartedWindow shown;
+        shown.form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown.form.get()));
+        QVERIFY(shown.game().cn.isOpen());
+        Player(shown).click("exit");
+        QVERIFY(!shown.game().cn.isOpen());
+        QVERIFY(!shown.form->isVisible());
     }
 
 private:
