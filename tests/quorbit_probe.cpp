@@ -88,10 +88,9 @@ int main(int argc, char* argv[])
     PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);
-    Timer::setDrivenByHand(nameToSave.has_value());
     FixedSequenceRandom random;
     PrintedMessageBoxes boxes;
-    Form1 form(files, random, boxes, &preparedKey);
+    Form1 form(files, random, boxes, &preparedKey, nameToSave ? Ticks::ByHand : Ticks::FromClock);
     if (!startGame(form, boxes)) {
         return 1;
     }

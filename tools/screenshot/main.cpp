@@ -95,10 +95,9 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "cannot prepare a temporary program folder\n");
         return 1;
     }
-    Timer::setDrivenByHand(true);
     FixedSequenceRandom random;
     PrintedMessageBoxes boxes;
-    Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
+    Form1 form(GameFiles::besideProgram(folder.path()), random, boxes, nullptr, Ticks::ByHand);
     if (const auto failure = loadForm(form.game())) {
         reportStartupFailure(boxes, *failure);
         return 1;
