@@ -70,7 +70,6 @@ public:
     // ---- Procedures ----
 
     // app/Game.cpp: the tile pictures.
-    const GameFiles& files() const { return files_; }
     // The picture file `name` of the pictures folder.
     Picture LoadTilePicture(const QString& name);
     // Reads every picture a level can need, so a missing file is reported at

@@ -62,16 +62,6 @@ QRect windowPixelRect(const Control& control)
     return rect;
 }
 
-void forEachShown(const Control& root, const std::function<void(const Control&)>& visit)
-{
-    for (const Control* child : root.children()) {
-        if (child->visible()) {
-            visit(*child);
-            forEachShown(*child, visit);
-        }
-    }
-}
-
 Control* controlAt(const Control& root, QPointF point) { return hitInside(root, point); }
 
 bool clickWouldLand(const Control& control)
