@@ -31,7 +31,8 @@ public:
 
     // With the password the engine derives the key itself (tens of
     // milliseconds); with a key worked out beforehand for this file's salt it
-    // opens at once.
+    // opens at once. A key that no longer fits the file's salt falls back to
+    // the password.
     void open(const QString& file);
     void open(const QString& file, const DatabaseKey& key);
     void create(const QString& file);
