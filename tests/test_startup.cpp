@@ -1,11 +1,13 @@
 // Start-up: the database file beside the program, the random sequence moved
 // on by its counter, and the clear refusals when a file cannot be used.
+#include "common/SystemPath.h"
 #include "storage/Connection.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "storage/RandomSequenceCounter.h"
 #include "support/StartedWindow.h"
 
 #include <QFile>
+#include <filesystem>
 
 namespace {
 
@@ -128,6 +130,8 @@ private slots:
         QTest::newRow("missing arrow tile") << "2b.jpg" << QByteArray();
         QTest::newRow("missing door") << "door.jpg" << QByteArray();
         QTest::newRow("green box not a picture") << "ok.jpg" << QByteArray("not a picture at all");
+        const QByteArray door = bytesOf(QStringLiteral(QUORBIT_IMAGES_DIR "/door.jpg"));
+        QTest::newRow("door cut in half") << "door.jpg" << door.first(door.size() / 2);
     }
     void badPictureIsNamedBeforeAnythingIsWritten()
     {
@@ -146,6 +150,38 @@ private slots:
         QVERIFY(failure);
         QVERIFY2(failure->contains(picture), qPrintable(*failure));
         QVERIFY(!QFile::exists(folder.database()));
+    }
+
+    // A folder named in Latin-1 holds the copy; what the game finds and makes
+    // there is named by the very same bytes.
+    void aFolderNamedInAnotherEncodingIsUsedAsItIs()
+    {
+        const QTemporaryDir parent;
+        const std::filesystem::path folder = systemPath(parent.path()).toStdString() + "/g\xf6ran";
+        std::filesystem::create_directory(folder);
+        std::filesystem::copy(QUORBIT_IMAGES_DIR, folder / "images");
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(locateGameFiles(folder / "quorbit", {}), random, boxes);
+        const std::optional<QString> failure = loadForm(form.game());
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        QVERIFY(std::filesystem::is_regular_file(folder / "qb.mdb"));
+        std::filesystem::remove_all(folder);  // a name QTemporaryDir cannot spell
+    }
+
+    // Without a home folder there is no place for the file, and the message
+    // names none.
+    void noHomeFolderIsSaidWithoutAPlace()
+    {
+        const ProgramFolder folder;
+        GameFiles files = GameFiles::besideProgram(folder.path());
+        files.databaseFile.clear();
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(files, random, boxes);
+        QCOMPARE(loadForm(form.game()), QStringLiteral("The database file cannot be used: there is no folder to keep "
+                                                       "it in: neither XDG_DATA_HOME nor HOME names one, and the "
+                                                       "system gives you no home folder."));
     }
 
     void refusedDatabaseIsNamedAndLeftAsItWas_data()
