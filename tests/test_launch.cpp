@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -184,6 +186,18 @@ private slots:
         QTest::newRow("installed, HOME not in UTF-8")
             << false << "" << pathFromSystem("/home/g\xf6ran") << ""
             << pathFromSystem("/home/g\xf6ran/.local/share/quorbit/qb.mdb") << installedPictures;
+    }
+
+    // Where HOME says nothing, the system's list of users is asked.
+    void theAccountsHomeComesFromTheListOfUsers()
+    {
+        const passwd* account = ::getpwuid(::getuid());
+        QVERIFY(account);
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("HOME");
+        const UserFolders user = UserFolders::fromEnvironment();
+        qputenv("HOME", home);
+        QCOMPARE(user.accountHome, std::filesystem::path(account->pw_dir));
     }
 
     void filesOfACopy()
