@@ -173,6 +173,7 @@ private slots:
         QTest::newRow("non-Latin letters") << QStringLiteral("Ζωή 山田 Ёлка");
         QTest::newRow("emoji") << QStringLiteral("🙂 Çağla");
         QTest::newRow("full box") << "1234567890123456789012345";
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202EAnn");
     }
     void namesAreStoredAsTyped()
     {
