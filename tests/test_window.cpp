@@ -157,6 +157,12 @@ private slots:
 
         // The name box, a real widget, lies where its control is drawn.
         QCOMPARE(started.ui().Text1.nativeWidget()->geometry(), form.windowRectOf(started.ui().Text1));
+        // A line as wide as its panel leaves the border drawn and answering.
+        started.ui().Picture3.setVisible(true);
+        const QPointF border =
+            started.ui().Form1.windowRectOf(started.ui().Picture3).topRight() + QPointF(-scale / 2, 10 * scale);
+        QCOMPARE(started.ui().Form1.controlAt(border), &started.ui().Picture3);
+        QCOMPARE(form.grab().toImage().pixelColor(qFloor(border.x()), qFloor(border.y())), QColor(140, 140, 140));
     }
 
     void onlyBannerAndMenuAreInView_data()
