@@ -261,7 +261,7 @@ private slots:
 
         QCOMPARE(ui.Text1.text(), QString());
         QTest::keyClicks(ui.Text1.nativeWidget(), QStringLiteral("Ada"));
-        p.click(ui.Label37);
+        p.press(Qt::Key_Return);
         QVERIFY(!ui.Picture6.visible());
         QVERIFY(ui.Picture4.visible());
         QVERIFY(ui.Label32.caption().startsWith(QStringLiteral("Ada\nbest\n")));
@@ -269,6 +269,15 @@ private slots:
         QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
         p.click(ui.Label35);
         QVERIFY(!ui.Picture5.visible());
+        // The Return that saved the name was no key on the menu: no frame yet.
+        const auto framed = [this](const Label& item) {
+            const QRect rect = window->form->windowRectOf(item);
+            return window->form->grab(QRect(rect.center().x(), rect.top() - 2, 1, 1)).toImage().pixel(0, 0) !=
+                   qRgb(0, 0, 0);
+        };
+        QVERIFY(!framed(ui.Label22));
+        p.press(Qt::Key_Down);
+        QVERIFY(framed(ui.Label23));
     }
 
     // A whole game with the keys alone: Return starts it from the menu, the
