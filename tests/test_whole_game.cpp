@@ -425,7 +425,14 @@ private slots:
             p.click(ui.Command2);
         }
         const int clicks = p.game().clickScore;
-        window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
+        window->boxes.whileWaiting = [this, secondsUnderTheQuestion, &ui] {
+            const QString bonuses = ui.Label7.caption() + '/' + ui.Label8.caption();
+            for (Timer* bonus : {&ui.Timer2, &ui.Timer3}) {  // ticked as the window does: only while on
+                if (bonus->enabled()) {
+                    bonus->onTick();
+                }
+            }
+            QCOMPARE(ui.Label7.caption() + '/' + ui.Label8.caption(), bonuses);
             for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second) {
                 player->game().Timer4_Timer();
             }
