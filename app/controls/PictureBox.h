@@ -22,6 +22,7 @@ public:
     void setStretchPicture(bool stretch) { stretch_ = stretch; }
 
     void paint(QPainter& painter) const override;
+    QRect innerRect() const override;
     bool opaque() const override { return true; }
 
 private:
