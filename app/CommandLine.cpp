@@ -38,6 +38,12 @@ std::optional<int> answerCommandLine(std::span<char* const> arguments, std::FILE
         print(out, "quorbit " QUORBIT_VERSION "\n");
         return 0;
     }
+    // The first argument that is no option of the game, or else the second of
+    // two: one option is all the game takes.
+    const bool known = option == "--help" || option == "--version";
+    print(err, "quorbit: argument not understood: '");
+    print(err, known ? arguments[2] : option);
+    print(err, "'\n");
     print(err, kUsage);
     return kUsageStatus;
 }

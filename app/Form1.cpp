@@ -37,7 +37,8 @@ QIcon gameIcon()
 
 }  // namespace
 
-Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey)
+Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey,
+             Ticks ticks)
     // Resizable and maximisable, unlike the fixed window the layout was
     // drawn for: a window that does not fit the screen cuts the game off.
     : QWidget(nullptr, Qt::Window), game_(ui_, files, random, boxes, preparedKey)
@@ -51,7 +52,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     // The pictures are decoded on a thread of their own while the controls
     // are made; the design's are set last, the tiles read by Form_Load.
     game_.pictures().prefetch(designPictureFiles() + game_.TilePictureFiles());
-    buildForm1(ui_, this, game_.pictures());
+    buildForm1(ui_, this, game_.pictures(), ticks);
     connectHandlers();
     installAccessibleForm();
 }

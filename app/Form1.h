@@ -14,8 +14,10 @@ class RandomSource;
 // and hands each click and tick to the game.
 class Form1 : public QWidget {
 public:
-    Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes,
-          PreparedDatabaseKey* preparedKey = nullptr);
+    // Its timers tick by the clock unless `ticks` says the caller ticks them
+    // (tests and the screenshot tool call the tick handlers themselves).
+    Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey = nullptr,
+          Ticks ticks = Ticks::FromClock);
 
     Form1Controls& controls() { return ui_; }
     const Form1Controls& controls() const { return ui_; }

@@ -338,7 +338,7 @@ QStringList designPictureFiles()
     return files;
 }
 
-void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures)
+void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, Ticks ticks)
 {
     ui.Form1.create(window);
     // Bottom to top: what lies on the window's own surface, then the menu,
@@ -352,7 +352,7 @@ void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures)
     buildCreditsPanel(ui);
     buildHowToPlayPanel(ui);
     for (const TimerRow& row : kTimers) {
-        (ui.*row.timer).create(window, row.intervalMs);
+        (ui.*row.timer).create(window, row.intervalMs, ticks);
     }
     setDesignPictures(ui, pictures);
 }

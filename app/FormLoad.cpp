@@ -5,7 +5,7 @@
 #include "storage/PreparedDatabaseKey.h"
 #include "storage/RandomSequenceCounter.h"
 
-#include <QFile>
+#include "common/SystemPath.h"
 
 namespace {
 // The window's outer size, frame and caption included.
@@ -24,11 +24,11 @@ void Game::Form_Load()
 
     accedi_database = files_.databaseFile;
     if (accedi_database.isEmpty()) {
-        throw DatabaseError(QStringLiteral("qb.mdb"),
-                            QStringLiteral("neither XDG_DATA_HOME nor HOME says where your data folder is"));
+        throw DatabaseError(QString(), QStringLiteral("there is no folder to keep it in: neither XDG_DATA_HOME nor "
+                                                      "HOME names one, and the system gives you no home folder"));
     }
     std::optional<DatabaseKey> key;
-    if (preparedKey_ && preparedKey_->file() == QFile::encodeName(accedi_database).toStdString()) {
+    if (preparedKey_ && preparedKey_->file() == systemPath(accedi_database).toStdString()) {
         key = preparedKey_->take();
     }
     openGameDatabase(cn, accedi_database, key);

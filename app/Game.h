@@ -15,9 +15,10 @@ class RandomSource;
 
 // The game behind the window: its state record, its event handlers and its
 // procedures. Handlers and procedures keep the names the game's design gives
-// them. Each heading below names the file that defines what follows it;
-// event handlers (what a click or a tick calls) come first, the procedures
-// they share after them.
+// them. They ask the core (board/, rules/, scoring/, storage/) what follows
+// from the rules and write the controls. Each heading below names the file
+// that defines what follows it; event handlers (what a click or a tick calls)
+// come first, the procedures they share after them.
 class Game : public GameState {
 public:
     // A key prepared in advance for files.databaseFile lets start-up open it
@@ -70,7 +71,6 @@ public:
     // ---- Procedures ----
 
     // app/Game.cpp: the tile pictures.
-    const GameFiles& files() const { return files_; }
     // The picture file `name` of the pictures folder.
     Picture LoadTilePicture(const QString& name);
     // Reads every picture a level can need, so a missing file is reported at
@@ -81,7 +81,7 @@ public:
     // Where the window's pictures are read and kept, tiles and design alike.
     PictureFiles& pictures() { return pictures_; }
 
-    // app/board/BuildLevel.cpp
+    // app/board/BuildLevel.cpp (what chance deals in board/Dealing.h)
     // Deals the level levelNumber: door, tiles, counters, the first move, and
     // the countdown that opens the board.
     void BuildLevel();
@@ -102,7 +102,7 @@ public:
     void RotateCurrentTile();
 
     // app/rules/TurnHandling.cpp: what a click on a cell does, from any of its
-    // three controls.
+    // three controls (decided in rules/CellClick.h).
     enum class ClickedOn { Picture, NumberLabel };
     void HandleCellClick(std::int16_t index, ClickedOn clicked);
     void MakeMove(std::int16_t index);
@@ -116,7 +116,8 @@ public:
     // The points of all squares of used cells, into squaresScore.
     void CountSquares();
 
-    // app/scoring/ScoreCounters.cpp
+    // app/scoring/ScoreCounters.cpp (the arithmetic in scoring/Counters.h, the
+    // figures in scoring/Rulebook.h)
     // The total of the counters, as the captions and the record hold them.
     std::int32_t TotalScore() const;
     void ShowTotalScore();

@@ -12,8 +12,6 @@ constexpr int kCells = kColumns * kRows;
 constexpr int kFirstLeft = 2900;
 constexpr int kFirstTop = 2500;
 constexpr int kPitch = 520;
-constexpr int kLastLeft = kFirstLeft + kPitch * (kColumns - 1);  // 13820
-constexpr int kLastTop = kFirstTop + kPitch * (kRows - 1);       // 9260
 
 constexpr int rowOf(int cell) { return cell / kColumns; }
 constexpr int columnOf(int cell) { return cell % kColumns; }

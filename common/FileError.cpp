@@ -1,13 +1,17 @@
 #include "common/FileError.h"
 
-#include <QFileInfo>
+#include "common/SystemPath.h"
 
 namespace {
 
-QString absolute(const QString& file) { return file.isEmpty() ? file : QFileInfo(file).absoluteFilePath(); }
+QString absolute(const QString& file) { return file.isEmpty() ? file : absolutePath(file); }
 
+// Without a file the message names none: better than one the game never uses.
 QString compose(const QString& kind, const QString& failure, const QString& file, const QString& cause)
 {
+    if (file.isEmpty()) {
+        return QStringLiteral("The %1 cannot be %2: %3.").arg(kind, failure, cause);
+    }
     return QStringLiteral("The %1\n%2\ncannot be %3: %4.").arg(kind, file, failure, cause);
 }
 

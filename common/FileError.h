@@ -8,7 +8,8 @@
 class FileError : public std::runtime_error {
 public:
     // `kind` names the file for the player ("database file"), `failure` says
-    // what cannot be done with it ("used").
+    // what cannot be done with it ("used"). An empty `file` is one the game
+    // has no place for.
     FileError(const QString& kind, const QString& failure, const QString& file, QString cause);
 
     const QString& file() const { return file_; }

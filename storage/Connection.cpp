@@ -6,15 +6,15 @@
 #include "storage/SqlDialect.h"
 #include "storage/Statement.h"
 
-#include <QFileInfo>
+#include "common/RegularFile.h"
+#include "common/SystemPath.h"
+
 #include <sqlite3.h>
 #include <stdexcept>
 
 const char* const Connection::kPassword = "rk58302746tolbem";
 
 namespace {
-
-QString absolutePath(const QString& file) { return QFileInfo(file).absoluteFilePath(); }
 
 // Reads every page, so a wrong password, a foreign file or a damaged page is
 // found now and not in the middle of a game. Reading never writes.
@@ -38,7 +38,20 @@ EngineHandle Connection::openEngine(const QString& path, const QByteArray& keyTe
 
 void Connection::open(const QString& file) { openKeyed(file, QByteArray(kPassword)); }
 
-void Connection::open(const QString& file, const DatabaseKey& key) { openKeyed(file, key.engineKeyText()); }
+void Connection::open(const QString& file, const DatabaseKey& key)
+{
+    try {
+        openKeyed(file, key.engineKeyText());
+    } catch (const DatabaseError&) {
+        // The key fits the salt the file had when the key was worked out. A
+        // file replaced since (by another copy of the game, or by the player)
+        // is given one more chance, with the password.
+        if (saltOfFile(systemPath(absolutePath(file)).toStdString()) == key.salt) {
+            throw;
+        }
+        open(file);
+    }
+}
 
 void Connection::create(const QString& file) { createKeyed(file, QByteArray(kPassword)); }
 
@@ -48,12 +61,10 @@ void Connection::openKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        throw DatabaseError(path, QStringLiteral("the file does not exist"));
-    }
-    if (!info.isFile()) {
-        throw DatabaseError(path, QStringLiteral("it is a folder, not a file"));
+    // Only a regular file goes to the engine, which would wait for good on a
+    // named pipe.
+    if (const RegularFile checked(systemPath(path).constData()); !checked.isOpen()) {
+        throw DatabaseError(path, checked.refusal());
     }
 
     EngineHandle db = openEngine(path, keyText, false, path);
@@ -66,7 +77,7 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
-    if (QFileInfo::exists(path)) {
+    if (pathExists(path)) {
         throw DatabaseError(path, QStringLiteral("a file of that name is already there"));
     }
 

@@ -31,7 +31,8 @@ public:
 
     // With the password the engine derives the key itself (tens of
     // milliseconds); with a key worked out beforehand for this file's salt it
-    // opens at once.
+    // opens at once. A key that no longer fits the file's salt falls back to
+    // the password.
     void open(const QString& file);
     void open(const QString& file, const DatabaseKey& key);
     void create(const QString& file);
@@ -43,6 +44,7 @@ public:
     // Applies at once to an open connection, and to every later open() or
     // create().
     void setBusyTimeout(std::chrono::milliseconds timeout);
+    std::chrono::milliseconds busyTimeout() const { return busyTimeout_; }
 
     RecordSet openRecordSet(const QString& source);
     void execute(const QString& sql);

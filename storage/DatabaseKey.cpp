@@ -2,10 +2,12 @@
 
 #include "storage/Pbkdf2Sha1.h"
 
+#include "common/RegularFile.h"
+
 #include <algorithm>
-#include <fstream>
 #include <random>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -59,9 +61,9 @@ DatabaseKey keyForFile(std::string_view password, const std::filesystem::path& f
 
 std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file)
 {
-    std::ifstream stream(file, std::ios::binary);
+    const RegularFile opened(file.c_str());
     DatabaseKey::Salt salt;
-    if (!stream.read(reinterpret_cast<char*>(salt.data()), std::streamsize(salt.size()))) {
+    if (!opened.isOpen() || ::read(opened.descriptor(), salt.data(), salt.size()) != ssize_t(salt.size())) {
         return std::nullopt;
     }
     return salt;

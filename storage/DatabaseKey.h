@@ -34,6 +34,7 @@ struct DatabaseKey {
 // a file that is yet to be made.
 DatabaseKey keyForFile(std::string_view password, const std::filesystem::path& file);
 
-// The salt at the start of an existing file; none when the file is missing or
-// too short to hold one (the engine then treats it as empty).
+// The salt at the start of an existing file; none when the file is missing, is
+// no regular file (nothing here waits on a named pipe) or is too short to hold
+// one (the engine then treats it as empty).
 std::optional<DatabaseKey::Salt> saltOfFile(const std::filesystem::path& file);

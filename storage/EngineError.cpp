@@ -1,6 +1,9 @@
 #include "storage/EngineError.h"
 
+#include "common/SystemPath.h"
+
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +31,11 @@ constexpr CauseOfCode kCauses[] = {
     {SQLITE_NOMEM, "the computer ran out of memory"},
 };
 
+// The engine writes a journal beside the file before it changes the file. In a
+// folder it may not write to, that fails as a file it "cannot open", though
+// the file itself is fine.
+bool folderIsReadOnly(const QString& file) { return ::access(systemPath(folderOf(file)).constData(), W_OK) != 0; }
+
 }  // namespace
 
 DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
@@ -38,6 +46,10 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     int extended = resultCode;
     if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);
+    }
+    if (primary == SQLITE_CANTOPEN && folderIsReadOnly(file)) {
+        return DatabaseError(file, QStringLiteral("its folder is read-only, and the game must write a journal file "
+                                                  "beside it while it saves"));
     }
     for (const CauseOfCode& known : kCauses) {
         if (known.code == extended || known.code == primary) {

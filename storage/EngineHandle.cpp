@@ -2,7 +2,8 @@
 
 #include "storage/EngineError.h"
 
-#include <QFile>
+#include "common/SystemPath.h"
+
 #include <sqlite3.h>
 
 namespace {
@@ -19,7 +20,7 @@ EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, 
 {
     const int flags = SQLITE_OPEN_READWRITE | (options.mayCreate ? SQLITE_OPEN_CREATE : 0);
     sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, flags, nullptr);
+    const int opened = sqlite3_open_v2(systemPath(path).constData(), &raw, flags, nullptr);
     EngineHandle db(raw);  // the engine hands out a handle even when opening fails
     if (opened != SQLITE_OK) {
         throw engineError(db.get(), opened, reportAs);

@@ -4,10 +4,12 @@
 #include "storage/DatabaseError.h"
 #include "storage/DatabaseKey.h"
 #include "storage/GameSchema.h"
+#include "storage/ScratchFile.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <filesystem>
+#include "common/SystemPath.h"
+
+#include <cerrno>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace {
@@ -46,25 +48,39 @@ void checkTable(Connection& cn, const TableLayout& table)
 
 void openExisting(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
 {
-    // The file may have been replaced since the key was prepared; only its own
-    // salt will do.
-    if (prepared && saltOfFile(QFile::encodeName(file).toStdString()) == prepared->salt) {
+    if (prepared) {
         cn.open(file, *prepared);
     } else {
         cn.open(file);
     }
 }
 
+// Makes `folder` and those above it that are missing, for the owner alone, as
+// the desktop's rules for a user's data folders ask. 0 or an errno.
+int makeFolder(const QString& folder)
+{
+    const QByteArray path = systemPath(folder);
+    const auto make = [&path] { return ::mkdir(path.constData(), S_IRWXU) == 0 ? 0 : errno; };
+    int failed = make();
+    if (failed == ENOENT && folder != folderOf(folder)) {
+        failed = makeFolder(folderOf(folder));
+        failed = failed != 0 ? failed : make();
+    }
+    if (failed == EEXIST) {
+        // Made before, or by another copy just now; or a file of that name.
+        struct stat status {};
+        failed = ::stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) ? 0 : ENOTDIR;
+    }
+    return failed;
+}
+
 // The user's data folder may not exist before the game first runs.
 void makeFolderOf(const QString& file)
 {
-    const std::filesystem::path folder = QFile::encodeName(QFileInfo(file).absolutePath()).toStdString();
-    std::error_code failed;
-    std::filesystem::create_directories(folder, failed);
-    if (failed) {
-        throw DatabaseError(file,
-                            QStringLiteral("cannot create the folder %1: %2")
-                                .arg(QFile::decodeName(folder.c_str()), QString::fromStdString(failed.message())));
+    const QString folder = folderOf(file);
+    if (const int failed = makeFolder(folder)) {
+        throw DatabaseError(file, QStringLiteral("cannot create the folder %1: %2")
+                                      .arg(folder, QString::fromStdString(std::generic_category().message(failed))));
     }
 }
 
@@ -80,22 +96,15 @@ void createNew(Connection& cn, const QString& file, const std::optional<Database
     } catch (const DatabaseError&) {
         // Another copy of the game, started at the same moment, made the
         // file first; it is as new as ours would have been.
-        if (!QFileInfo::exists(file)) {
+        if (!pathExists(file)) {
             throw;
         }
         openExisting(cn, file, prepared);
     }
 }
 
-}  // namespace
-
-void openGameDatabase(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
+void checkTables(Connection& cn)
 {
-    if (QFileInfo::exists(file)) {
-        openExisting(cn, file, prepared);
-    } else {
-        createNew(cn, file, prepared);
-    }
     try {
         for (const TableLayout& table : gameTables()) {
             checkTable(cn, table);
@@ -104,4 +113,26 @@ void openGameDatabase(Connection& cn, const QString& file, const std::optional<D
         cn.close();
         throw;
     }
+}
+
+}  // namespace
+
+void openGameDatabase(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
+{
+    ScratchFile::removeAbandoned(file);
+    if (pathExists(file)) {
+        openExisting(cn, file, prepared);
+    } else {
+        createNew(cn, file, prepared);
+    }
+    checkTables(cn);
+}
+
+void reopenGameDatabase(Connection& cn)
+{
+    Connection fresh;
+    fresh.setBusyTimeout(cn.busyTimeout());
+    fresh.open(cn.file());
+    checkTables(fresh);
+    cn = std::move(fresh);
 }

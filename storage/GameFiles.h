@@ -21,13 +21,14 @@ struct GameFiles {
 // The environment that decides where an installed copy keeps the hi-score file.
 struct UserFolders {
     std::filesystem::path xdgDataHome;  // $XDG_DATA_HOME; ignored unless absolute
-    std::filesystem::path home;         // $HOME
+    std::filesystem::path home;         // $HOME; ignored unless absolute
+    std::filesystem::path accountHome;  // the home the system's list of users gives
     static UserFolders fromEnvironment();
 };
 
 // The files of the copy whose program is `programFile`. Works without Qt
 // running, so the database key can be prepared from main()'s first line. An
-// installed copy with no usable data folder gets an empty databaseFile, which
+// installed copy with no home folder at all gets an empty databaseFile, which
 // start-up reports.
 GameFiles locateGameFiles(const std::filesystem::path& programFile, const UserFolders& user);
 

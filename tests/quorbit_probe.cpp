@@ -17,13 +17,13 @@
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
 #include "app/StartGame.h"
+#include "common/SystemPath.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/GameFiles.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "support/ClickControl.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QTest>
 #include <cstdio>
 #include <cstring>
@@ -83,15 +83,14 @@ int main(int argc, char* argv[])
     // A folder from the command line lets one built probe start the game in any
     // folder a test prepares; without one it is where the probe lies that
     // counts, as for the game.
-    const GameFiles files = next < argc ? GameFiles::besideProgram(QString::fromLocal8Bit(argv[next]))
+    const GameFiles files = next < argc ? GameFiles::besideProgram(pathFromSystem(argv[next]))
                                         : locateGameFiles(runningProgramFile(), UserFolders::fromEnvironment());
-    PreparedDatabaseKey preparedKey(QFile::encodeName(files.databaseFile).toStdString());
+    PreparedDatabaseKey preparedKey(systemPath(files.databaseFile).toStdString());
 
     QApplication application(argc, argv);
-    Timer::setDrivenByHand(nameToSave.has_value());
     FixedSequenceRandom random;
     PrintedMessageBoxes boxes;
-    Form1 form(files, random, boxes, &preparedKey);
+    Form1 form(files, random, boxes, &preparedKey, nameToSave ? Ticks::ByHand : Ticks::FromClock);
     if (!startGame(form, boxes)) {
         return 1;
     }

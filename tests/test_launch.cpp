@@ -3,6 +3,7 @@
 // hi-score file.
 
 #include "app/CommandLine.h"
+#include "common/SystemPath.h"
 #include "storage/GameFiles.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -53,6 +56,11 @@ Answer answerTo(QStringList arguments)
 
 const QString kUsage = QStringLiteral("Usage: quorbit [--help | --version]\n");
 
+QString notUnderstood(const char* argument)
+{
+    return QStringLiteral("quorbit: argument not understood: '%1'\n").arg(QLatin1String(argument)) + kUsage;
+}
+
 }  // namespace
 
 class TestLaunch : public QObject {
@@ -69,11 +77,13 @@ private slots:
         QTest::newRow("--help") << QStringList{"--help"} << 0 << kUsage << QString();
         QTest::newRow("--version") << QStringList{"--version"} << 0
                                    << QStringLiteral("quorbit " QUORBIT_TEST_VERSION "\n") << QString();
-        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << 2 << QString() << kUsage;
-        QTest::newRow("a file") << QStringList{"qb.mdb"} << 2 << QString() << kUsage;
-        QTest::newRow("-h is not --help") << QStringList{"-h"} << 2 << QString() << kUsage;
-        QTest::newRow("two options") << QStringList{"--help", "--version"} << 2 << QString() << kUsage;
-        QTest::newRow("an empty argument") << QStringList{""} << 2 << QString() << kUsage;
+        QTest::newRow("unknown option") << QStringList{"--fullscreen"} << 2 << QString()
+                                        << notUnderstood("--fullscreen");
+        QTest::newRow("a file") << QStringList{"qb.mdb"} << 2 << QString() << notUnderstood("qb.mdb");
+        QTest::newRow("-h is not --help") << QStringList{"-h"} << 2 << QString() << notUnderstood("-h");
+        QTest::newRow("two options") << QStringList{"--help", "--version"} << 2 << QString()
+                                     << notUnderstood("--version");
+        QTest::newRow("an empty argument") << QStringList{""} << 2 << QString() << notUnderstood("");
     }
 
     void commandLine()
@@ -89,30 +99,45 @@ private slots:
         QCOMPARE(answer.err, err);
     }
 
-    // The real program on a build host: no display, no platform plugin chosen.
-    void helpAndVersionNeedNoDisplay_data()
+    // The real program on a build host: no platform plugin chosen, and no
+    // display, or one that cannot be reached. Qt would abort; the game says
+    // why in its own last line, the only one where no display is named.
+    void withoutADisplay_data()
     {
-        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");  // empty: unset
         QTest::addColumn<int>("status");
-        QTest::newRow("--help") << "--help" << 0;
-        QTest::newRow("--version") << "--version" << 0;
-        QTest::newRow("unknown") << "--nonsense" << 2;
+        QTest::addColumn<QString>("err");
+        const QString noDisplay = QStringLiteral("quorbit: no display could be opened; start the game on a desktop (or "
+                                                 "over ssh -X from one), or on a virtual display: xvfb-run quorbit\n");
+        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "";
+        QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense");
+        QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay;
+        QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay;
     }
 
-    void helpAndVersionNeedNoDisplay()
+    void withoutADisplay()
     {
-        QFETCH(QString, option);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
         QFETCH(int, status);
+        QFETCH(QString, err);
         QTemporaryDir home;
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("HOME"), home.path());
         environment.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
+        if (!display.isEmpty()) {
+            environment.insert(QStringLiteral("DISPLAY"), display);
+        }
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUORBIT_PROGRAM), {option});
+        program.start(QStringLiteral(QUORBIT_PROGRAM), arguments);
         QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
-        QCOMPARE(program.readAllStandardError().isEmpty(), status == 0);
+        const QString written = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(display.isEmpty() ? written == err : written.endsWith(err), qPrintable(written));
         QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
 
@@ -123,29 +148,56 @@ private slots:
         QTest::addColumn<bool>("imagesFolderBeside");
         QTest::addColumn<QString>("xdgDataHome");
         QTest::addColumn<QString>("home");
-        QTest::addColumn<QString>("database");  // %1: the program's folder
+        QTest::addColumn<QString>("accountHome");  // what the system's list of users says
+        QTest::addColumn<QString>("database");     // %1: the program's folder
         QTest::addColumn<QString>("pictures");
         const QString installedPictures = QStringLiteral("%1/../share/games/quorbit/images");
         QTest::newRow("portable") << true << "/data"
                                   << "/home/ada"
+                                  << "/home/bob"
                                   << "%1/qb.mdb"
                                   << "%1/images";
         QTest::newRow("installed, XDG_DATA_HOME set") << false << "/data"
                                                       << "/home/ada"
+                                                      << "/home/bob"
                                                       << "/data/quorbit/qb.mdb" << installedPictures;
         QTest::newRow("installed, XDG_DATA_HOME unset") << false << ""
                                                         << "/home/ada"
+                                                        << "/home/bob"
                                                         << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
         QTest::newRow("installed, XDG_DATA_HOME relative")
             << false << "data"
             << "/home/ada"
+            << "/home/bob"
             << "/home/ada/.local/share/quorbit/qb.mdb" << installedPictures;
-        QTest::newRow("installed, neither set") << false << ""
-                                                << ""
-                                                << "" << installedPictures;
+        QTest::newRow("installed, HOME unset") << false << ""
+                                               << ""
+                                               << "/home/bob"
+                                               << "/home/bob/.local/share/quorbit/qb.mdb" << installedPictures;
         QTest::newRow("installed, HOME relative") << false << ""
                                                   << "ada"
-                                                  << "" << installedPictures;
+                                                  << "/home/bob"
+                                                  << "/home/bob/.local/share/quorbit/qb.mdb" << installedPictures;
+        QTest::newRow("installed, no home at all") << false << ""
+                                                   << "ada"
+                                                   << ""
+                                                   << "" << installedPictures;
+        // Latin-1, as an older system named it.
+        QTest::newRow("installed, HOME not in UTF-8")
+            << false << "" << pathFromSystem("/home/g\xf6ran") << ""
+            << pathFromSystem("/home/g\xf6ran/.local/share/quorbit/qb.mdb") << installedPictures;
+    }
+
+    // Where HOME says nothing, the system's list of users is asked.
+    void theAccountsHomeComesFromTheListOfUsers()
+    {
+        const passwd* account = ::getpwuid(::getuid());
+        QVERIFY(account);
+        const QByteArray home = qgetenv("HOME");
+        qunsetenv("HOME");
+        const UserFolders user = UserFolders::fromEnvironment();
+        qputenv("HOME", home);
+        QCOMPARE(user.accountHome, std::filesystem::path(account->pw_dir));
     }
 
     void filesOfACopy()
@@ -153,6 +205,7 @@ private slots:
         QFETCH(bool, imagesFolderBeside);
         QFETCH(QString, xdgDataHome);
         QFETCH(QString, home);
+        QFETCH(QString, accountHome);
         QFETCH(QString, database);
         QFETCH(QString, pictures);
         QTemporaryDir prefix;
@@ -166,8 +219,10 @@ private slots:
             QVERIFY(notAFolder.open(QIODevice::WriteOnly));
         }
         const GameFiles files = locateGameFiles((programFolder + QStringLiteral("/quorbit")).toStdString(),
-                                                {xdgDataHome.toStdString(), home.toStdString()});
-        QCOMPARE(files.databaseFile, database.isEmpty() ? QString() : QDir::cleanPath(database.arg(programFolder)));
+                                                {systemPath(xdgDataHome).toStdString(), systemPath(home).toStdString(),
+                                                 accountHome.toStdString()});
+        QCOMPARE(systemPath(files.databaseFile),
+                 systemPath(database.isEmpty() ? QString() : QDir::cleanPath(database.arg(programFolder))));
         QCOMPARE(QDir::cleanPath(files.picturesFolder), QDir::cleanPath(pictures.arg(programFolder)));
     }
 };

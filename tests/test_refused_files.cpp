@@ -20,6 +20,9 @@
 #include <iterator>
 #include <optional>
 #include <stdexcept>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -37,10 +40,11 @@ const QStringList kAsNobody{QStringLiteral("--reuid=65534"), QStringLiteral("--r
 const char* const kNotOurs = "wrong password or not a Quorbit database";
 const char* const kDamaged = "the file is damaged";
 
+// Nothing but a regular file is read: a named pipe would wait for good.
 QByteArray bytesOf(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeBytes(const QString& path, const QByteArray& bytes)
@@ -53,7 +57,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QStringList entriesOf(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 // A game file with a full hi-score list, then changed by the statements.
@@ -102,6 +106,28 @@ void writeGameFileWithFlippedByte(const QString& path)
     writeBytes(path, bytes);
 }
 
+// A socket bound to the name, as a program listening there leaves it.
+void makeSocket(const QString& path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const int listening = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::bind(listening, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        throw std::runtime_error("cannot bind a socket to " + path.toStdString());
+    }
+    ::close(listening);
+}
+
+// A good file that anybody may write: only its folder is closed.
+void writeGameFileForAll(const QString& path)
+{
+    writeGameFile(path);
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
+                                    QFile::ReadOther | QFile::WriteOther);
+}
+
 QString counterSetTo(const char* text)
 {
     return QStringLiteral("UPDATE temp SET dato1='%1' WHERE dato='nummag'").arg(QLatin1String(text));
@@ -130,6 +156,14 @@ const StartUpCase kCases[] = {
     {"counter 40000", [](const QString& path) { writeGameFile(path, {counterSetTo("40000")}); }, true,
      "the counter 40000 is outside -32768..32767"},
     {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
+    {"unwritable folder, qb.mdb writable", writeGameFileForAll, false,
+     "its folder is read-only, and the game must write a journal file beside it while it saves"},
+    // Opening any of these waits, or reads for ever: each is refused at once.
+    {"a named pipe", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }, true,
+     "it is a named pipe (FIFO), not a file"},
+    {"a socket", makeSocket, true, "it is a socket, not a file"},
+    {"a link to /dev/null", [](const QString& path) { QFile::link(QStringLiteral("/dev/null"), path); }, true,
+     "it is a device, not a file"},
     // Pictures are checked before the file is touched: no new file, no counter
     // moved on.
     {"a picture missing, no qb.mdb", nullptr, true, "the file is missing", "door.jpg"},

@@ -1,11 +1,14 @@
 // Start-up: the database file beside the program, the random sequence moved
 // on by its counter, and the clear refusals when a file cannot be used.
+#include "common/SystemPath.h"
 #include "storage/Connection.h"
 #include "storage/PreparedDatabaseKey.h"
 #include "storage/RandomSequenceCounter.h"
 #include "support/StartedWindow.h"
 
 #include <QFile>
+#include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -59,16 +62,27 @@ private slots:
 
     // Every run continues the one fixed sequence from where the stored
     // counter says, so the second run starts further along than the first.
+    // The second outwaits a program holding the file longer than play would.
     void secondRunContinuesFromTheStoredCounter()
     {
         ProgramFolder folder;
         ScriptedMessageBoxes boxes;
         int counters[2] = {};
+        Connection other;
+        std::jthread letGo;
         for (int& counter : counters) {
             FixedSequenceRandom random;
             Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
             QVERIFY(!loadForm(form.game()));
             counter = storedCounter(folder.database());
+            if (&counter == &counters[0]) {
+                other.open(folder.database());
+                other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+                letGo = std::jthread([&other] {
+                    std::this_thread::sleep_for((Connection::kPlayBusyTimeout + Connection::kDefaultBusyTimeout) / 2);
+                    other.close();
+                });
+            }
         }
         FixedSequenceRandom replay;
         QCOMPARE(counters[1], advanceCounter(std::int16_t(counters[0]), replay));
@@ -128,6 +142,8 @@ private slots:
         QTest::newRow("missing arrow tile") << "2b.jpg" << QByteArray();
         QTest::newRow("missing door") << "door.jpg" << QByteArray();
         QTest::newRow("green box not a picture") << "ok.jpg" << QByteArray("not a picture at all");
+        const QByteArray door = bytesOf(QStringLiteral(QUORBIT_IMAGES_DIR "/door.jpg"));
+        QTest::newRow("door cut in half") << "door.jpg" << door.first(door.size() / 2);
     }
     void badPictureIsNamedBeforeAnythingIsWritten()
     {
@@ -146,6 +162,38 @@ private slots:
         QVERIFY(failure);
         QVERIFY2(failure->contains(picture), qPrintable(*failure));
         QVERIFY(!QFile::exists(folder.database()));
+    }
+
+    // A folder named in Latin-1 holds the copy; what the game finds and makes
+    // there is named by the very same bytes.
+    void aFolderNamedInAnotherEncodingIsUsedAsItIs()
+    {
+        const QTemporaryDir parent;
+        const std::filesystem::path folder = systemPath(parent.path()).toStdString() + "/g\xf6ran";
+        std::filesystem::create_directory(folder);
+        std::filesystem::copy(QUORBIT_IMAGES_DIR, folder / "images");
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(locateGameFiles(folder / "quorbit", {}), random, boxes);
+        const std::optional<QString> failure = loadForm(form.game());
+        QVERIFY2(!failure, qPrintable(failure.value_or(QString())));
+        QVERIFY(std::filesystem::is_regular_file(folder / "qb.mdb"));
+        std::filesystem::remove_all(folder);  // a name QTemporaryDir cannot spell
+    }
+
+    // Without a home folder there is no place for the file, and the message
+    // names none.
+    void noHomeFolderIsSaidWithoutAPlace()
+    {
+        const ProgramFolder folder;
+        GameFiles files = GameFiles::besideProgram(folder.path());
+        files.databaseFile.clear();
+        FixedSequenceRandom random;
+        ScriptedMessageBoxes boxes;
+        Form1 form(files, random, boxes);
+        QCOMPARE(loadForm(form.game()), QStringLiteral("The database file cannot be used: there is no folder to keep "
+                                                       "it in: neither XDG_DATA_HOME nor HOME names one, and the "
+                                                       "system gives you no home folder."));
     }
 
     void refusedDatabaseIsNamedAndLeftAsItWas_data()

@@ -9,6 +9,7 @@
 #include "storage/HiScoreQuery.h"
 #include "storage/RandomSequenceCounter.h"
 #include "storage/RecordSet.h"
+#include "storage/ScratchFile.h"
 #include "storage/SqlDialect.h"
 #include "support/ScriptedRandom.h"
 
@@ -17,6 +18,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <optional>
+#include <sys/stat.h>
 #include <thread>
 
 #define SQLITE_HAS_CODEC 1
@@ -385,23 +388,46 @@ private slots:
     }
 
     // The user's data folder of an installed copy may not exist yet on the
-    // first run.
+    // first run; it is made for the player alone. A copy killed while it made
+    // the file left its scratch file and journal beside it, which go; one that
+    // is making it at this moment keeps its own.
     void missingFileIsCreated_data()
     {
         QTest::addColumn<QString>("below");
-        QTest::newRow("in a folder that is there") << QString();
-        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit");
+        QTest::addColumn<QStringList>("abandoned");
+        QTest::addColumn<bool>("anotherCopyMakingIt");
+        QTest::newRow("in a folder that is there") << QString() << QStringList() << false;
+        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit") << QStringList() << false;
+        QTest::newRow("beside what a killed copy left")
+            << QString() << QStringList{"qb.mdb.new-a1B2c3", "qb.mdb.new-a1B2c3-journal", "qb.mdb.new-Zz9999"} << false;
+        QTest::newRow("beside a copy making it") << QString() << QStringList() << true;
     }
 
     void missingFileIsCreated()
     {
         QFETCH(QString, below);
+        QFETCH(QStringList, abandoned);
+        QFETCH(bool, anotherCopyMakingIt);
         const QFileInfo fresh(freshPath());
         const QString path = below.isEmpty() ? fresh.filePath() : fresh.dir().filePath(below + "/qb.mdb");
+        for (const QString& name : abandoned) {
+            writeBytes(fresh.dir().filePath(name), "half a database");
+        }
+        std::optional<ScratchFile> otherCopy;
+        QStringList expected{"qb.mdb"};
+        if (anotherCopyMakingIt) {
+            otherCopy.emplace(path);
+            expected << QFileInfo(otherCopy->path()).fileName();
+        }
         Connection cn;
         openGameDatabase(cn, path);
         QVERIFY(cn.isOpen());
-        QCOMPARE(entriesOf(QFileInfo(path).path()), QStringList{"qb.mdb"});
+        QCOMPARE(entriesOf(QFileInfo(path).path()), expected);
+        for (QDir made(QFileInfo(path).path()); made != fresh.dir(); made.cdUp()) {
+            struct stat status {};
+            QCOMPARE(::stat(QFile::encodeName(made.path()).constData(), &status), 0);
+            QCOMPARE(status.st_mode & 0777, mode_t(0700));
+        }
         QVERIFY2(!bytesOf(path).startsWith("SQLite format 3"), "the file must be encrypted");
 
         const RecordSet temp = cn.openRecordSet(QStringLiteral("temp"));

@@ -2,7 +2,6 @@
 
 #include <QPointF>
 #include <QRect>
-#include <functional>
 
 class Control;
 
@@ -17,10 +16,6 @@ bool shownOnScreen(const Control& control);
 
 // The control's rectangle in pixels of the design, from the window's top left.
 QRect windowPixelRect(const Control& control);
-
-// Visits the shown controls under `root` in the order they are drawn,
-// containers before what they hold.
-void forEachShown(const Control& root, const std::function<void(const Control&)>& visit);
 
 // The control a click at `point` (pixels of the design, from the window's
 // top left) lands on: the topmost shown control there that takes clicks, an

@@ -23,7 +23,6 @@ public:
     void setForeColor(Colour colour);
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour colour);
-    bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
 
     const Font& font() const { return font_; }
@@ -31,10 +30,8 @@ public:
     // that start-up never shows, and each new font costs a font lookup.
     const QFont& qfont() const;
     void setFont(const Font& font);
-    Alignment alignment() const { return alignment_; }
     void setAlignment(Alignment alignment);
     // Sized to its caption: the label grows or shrinks from its top left.
-    bool autoSize() const { return autoSize_; }
     void setAutoSize(bool autoSize);
 
     // How the caption is laid out in the label: alignment and word wrap.

@@ -18,12 +18,11 @@ public:
 
     Colour backColor() const { return backColor_; }
     void setBackColor(Colour colour);
-    Border border() const { return border_; }
     void setBorder(Border border);
     void setStretchPicture(bool stretch) { stretch_ = stretch; }
-    bool stretchPicture() const { return stretch_; }
 
     void paint(QPainter& painter) const override;
+    QRect innerRect() const override;
     bool opaque() const override { return true; }
 
 private:

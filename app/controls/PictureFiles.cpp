@@ -1,7 +1,11 @@
 #include "app/controls/PictureFiles.h"
 
+#include "app/controls/JpegEnd.h"
+#include "common/RegularFile.h"
+#include "common/SystemPath.h"
+
+#include <QBuffer>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <algorithm>
@@ -26,9 +30,11 @@ struct Rendition {
     double density;
 };
 
+bool isBuiltIn(const QString& file) { return file.startsWith(QLatin1String(":/")); }
+
 Rendition renditionFor(const QString& file, double density)
 {
-    if (file.startsWith(QLatin1String(":/"))) {
+    if (isBuiltIn(file)) {
         const qsizetype dot = file.lastIndexOf(QLatin1Char('.'));
         for (int smaller = std::max(1, int(std::ceil(density))); smaller < kPictureDensity; ++smaller) {
             QString candidate = file;
@@ -41,12 +47,37 @@ Rendition renditionFor(const QString& file, double density)
     return {file, kPictureDensity};
 }
 
+// The bytes of a picture file. A file on the disk is opened by the bytes of
+// its name, and only when it is a regular file, so no picture keeps the game
+// waiting; those built into the program are Qt's to read.
+QByteArray readPictureFile(const QString& file)
+{
+    QFile reading(file);
+    if (isBuiltIn(file)) {
+        if (!reading.open(QIODevice::ReadOnly)) {
+            throw PictureError(file, reading.errorString());
+        }
+        return reading.readAll();
+    }
+    const RegularFile opened(systemPath(file).constData());
+    if (!opened.isOpen()) {
+        throw PictureError(file, opened.refusal());
+    }
+    if (!reading.open(opened.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle)) {
+        throw PictureError(file, reading.errorString());
+    }
+    return reading.readAll();
+}
+
 // Decoded straight to the size shown at `density`, so a window never holds
 // (or scales, at every paint) more pixels than it draws. Safe on any thread.
 QImage decodeImageAt(const QString& file, double density)
 {
     const Rendition rendition = renditionFor(file, density);
-    QImageReader reader(rendition.file);
+    QByteArray bytes = readPictureFile(rendition.file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     const QSize drawn = reader.size();
     if (drawn.isValid() && density < rendition.density) {
         reader.setScaledSize(drawn * (density / rendition.density));
@@ -54,6 +85,9 @@ QImage decodeImageAt(const QString& file, double density)
     QImage image = reader.read();
     if (image.isNull()) {
         throw PictureError(file, reader.errorString());
+    }
+    if (!jpegIsWhole(bytes)) {
+        throw PictureError(file, QStringLiteral("the picture in it is incomplete (the file is cut short or damaged)"));
     }
     image.setDevicePixelRatio(density);
     return image;
@@ -116,7 +150,7 @@ Picture PictureFiles::load(const QString& file)
     if (const auto found = decoded_.constFind(file); found != decoded_.constEnd()) {
         return *found;
     }
-    if (!QFileInfo::exists(file)) {
+    if (!isBuiltIn(file) && !pathExists(file)) {
         throw PictureError(file, QStringLiteral("the file is missing"));
     }
     QImage image;

@@ -11,11 +11,8 @@ public:
 
     void create(Control& container) { attach(container); }
 
-    Kind kind() const { return kind_; }
     void setKind(Kind kind) { kind_ = kind; }
-    Colour borderColor() const { return borderColor_; }
     void setBorderColor(Colour colour) { borderColor_ = colour; }
-    int borderWidth() const { return borderWidth_; }
     void setBorderWidth(int pixels) { borderWidth_ = pixels; }
 
     void paint(QPainter& painter) const override;

@@ -2,15 +2,12 @@
 
 #include <QTimer>
 
-namespace {
-bool drivenByHand = false;
-}
-
-void Timer::setDrivenByHand(bool byHand) { drivenByHand = byHand; }
-
-void Timer::create(QObject* owner, int intervalMs)
+void Timer::create(QObject* owner, int intervalMs, Ticks ticks)
 {
     intervalMs_ = intervalMs;
+    if (ticks == Ticks::ByHand) {
+        return;
+    }
     timer_ = new QTimer(owner);
     timer_->setInterval(intervalMs);
     QObject::connect(timer_, &QTimer::timeout, [this] {
@@ -26,9 +23,12 @@ void Timer::setEnabled(bool enabled)
         return;
     }
     enabled_ = enabled;
-    if (!enabled) {
-        timer_->stop();
-    } else if (!drivenByHand) {
+    if (!timer_) {
+        return;
+    }
+    if (enabled) {
         timer_->start();
+    } else {
+        timer_->stop();
     }
 }

@@ -5,6 +5,12 @@
 class QTimer;
 class QObject;
 
+// What makes the window's timers tick: the clock, as in play, or whoever holds
+// the window (a test, the screenshot tool), by calling the tick handlers
+// itself. A timer ticked by hand keeps its Enabled switch but never fires on
+// its own.
+enum class Ticks { FromClock, ByHand };
+
 // A timer of the window: an interval and an Enabled switch. Switching a
 // stopped timer on starts its interval from that moment; switching on one
 // that already runs changes nothing. Ticks arrive on the window's thread
@@ -15,7 +21,7 @@ public:
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
 
-    void create(QObject* owner, int intervalMs);
+    void create(QObject* owner, int intervalMs, Ticks ticks);
 
     bool enabled() const { return enabled_; }
     void setEnabled(bool enabled);
@@ -23,12 +29,8 @@ public:
 
     std::function<void()> onTick;
 
-    // Tests drive the ticks by calling the handlers themselves; in that mode
-    // timers keep their Enabled state but never fire on their own.
-    static void setDrivenByHand(bool byHand);
-
 private:
-    QTimer* timer_ = nullptr;
+    QTimer* timer_ = nullptr;  // none when ticked by hand
     int intervalMs_ = 0;
     bool enabled_ = false;
 };

@@ -4,8 +4,6 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedRandom.h"
 
-#include <QObject>
-
 // The game on controls that no window holds: no start-up, no pictures and no
 // database file. Enough for the procedures that read the record and move,
 // show and re-caption controls. Its timers switch on and off but never tick,
@@ -13,13 +11,11 @@
 struct BareGame {
     BareGame()
     {
-        Timer::setDrivenByHand(true);
         for (Timer* timer : ui.timers()) {
-            timer->create(&timerOwner, 0);  // never started, so no interval matters
+            timer->create(nullptr, 0, Ticks::ByHand);  // never started, so no interval matters
         }
     }
 
-    QObject timerOwner;
     Form1Controls ui;
     ScriptedRandom random{QList<float>{}};
     ScriptedMessageBoxes boxes;

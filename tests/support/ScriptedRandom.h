@@ -29,7 +29,6 @@ public:
         return draws_.at(next_++);
     }
 
-    qsizetype drawsTaken() const { return next_; }
     qsizetype remaining() const { return draws_.size() - next_; }
 
 private:

@@ -15,8 +15,7 @@ struct StartedWindow {
     explicit StartedWindow(std::unique_ptr<RandomSource> source = std::make_unique<FixedSequenceRandom>())
         : random(std::move(source))
     {
-        Timer::setDrivenByHand(true);
-        form = std::make_unique<Form1>(GameFiles::besideProgram(folder.path()), *random, boxes);
+        form = std::make_unique<Form1>(GameFiles::besideProgram(folder.path()), *random, boxes, nullptr, Ticks::ByHand);
         failure = loadForm(form->game());
     }
 
