@@ -1,57 +1,123 @@
-// Turning the tile under the player: the cycle of codes, the redrawn cell
-// and the move worked out again.
+// Turning the tile under the player and laying out a cell's numbers, both as
+// the table of tiles says: the turned code, its picture, the numbers' places,
+// and the move worked out again. No window is started: the controls keep
+// their places and pictures without one.
+#include "board/TileCodes.h"
+#include "support/BareGame.h"
 #include "support/BoardSetup.h"
-#include "support/StartedWindow.h"
+#include "support/ProgramFolder.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(CellValue)
 
 namespace {
+
 constexpr int kPlayer = 5 * 22 + 8;
+
+QPoint placeOf(const Label& label) { return {label.left(), label.top()}; }
+
+// Where the table puts the numbers of `code`: the second hidden when it has
+// none.
+void compareWithTheTable(const Form1Controls& ui, int cell, const CellValue& code)
+{
+    const tiles::ArrowTile* tile = tiles::findArrowTile(code);
+    QVERIFY(tile);
+    QCOMPARE(placeOf(ui.Label1[cell]), QPoint(tile->firstNumber.left, tile->firstNumber.top));
+    QVERIFY(ui.Label1[cell].visible());
+    QCOMPARE(ui.Label2[cell].visible(), tile->secondNumber.has_value());
+    if (tile->secondNumber) {
+        QCOMPARE(placeOf(ui.Label2[cell]), QPoint(tile->secondNumber->left, tile->secondNumber->top));
+    }
 }
+
+}  // namespace
 
 class RotationTest : public QObject {
     Q_OBJECT
 
+    ProgramFolder folder;  // the tile pictures
+    std::unique_ptr<BareGame> bare;
+
 private slots:
-    void initTestCase()
-    {
-        window = std::make_unique<StartedWindow>();
-        QVERIFY(!window->failure);
-        window->game().levelNumber = 1;
-        window->game().BuildLevel();
-    }
     void init()
     {
-        clearBoard(window->game());
-        window->game().playerCell = kPlayer;
-        window->game().trailCount = 1;
+        bare = std::make_unique<BareGame>(GameFiles::besideProgram(folder.path()));
+        clearBoard(bare->game);
+        bare->game.playerCell = kPlayer;
+        bare->game.trailCount = 1;
     }
-    void cleanupTestCase() { window.reset(); }
+    void cleanup() { bare.reset(); }
 
-    void oneTurn_data()
+    // Every arrow code, and the numbers a deal may leave in place of one.
+    void codes_data()
     {
-        QTest::addColumn<CellValue>("before");
-        QTest::addColumn<QString>("after");
-        const char* const cycles[][2] = {
-            {"1", "1a"},  {"1a", "1b"}, {"1b", "1c"}, {"1c", "1"},  {"2", "2a"},  {"2a", "2b"},
-            {"2b", "2c"}, {"2c", "2"},  {"3", "3c"},  {"3c", "3b"}, {"3b", "3a"}, {"3a", "3"},
-        };
-        for (const auto& c : cycles) {
-            QTest::addRow("%s", c[0]) << CellValue(c[0]) << c[1];
+        QTest::addColumn<CellValue>("code");
+        for (const tiles::ArrowTile& tile : tiles::kArrowTiles) {
+            QTest::newRow(tile.code) << CellValue(tile.code);
         }
-        QTest::newRow("dealt as the number 1") << CellValue(1) << "1a";
-        QTest::newRow("dealt as the number 3") << CellValue(3) << "3c";
+        QTest::newRow("dealt as the number 1") << CellValue(1);
+        QTest::newRow("dealt as the number 2") << CellValue(2);
+        QTest::newRow("dealt as the number 3") << CellValue(3);
     }
+
+    // The labels go where the table says, from wherever the cell's previous
+    // tile left them.
+    void labelsTakeTheirPlaces_data() { codes_data(); }
+    void labelsTakeTheirPlaces()
+    {
+        QFETCH(CellValue, code);
+        Form1Controls& ui = bare->ui;
+        ui.Label1[40].setVisible(true);
+        ui.Label2[40].setVisible(true);
+        ui.Label2[40].setLeft(1);
+        ui.Label2[40].setTop(1);
+        bare->game.cellIndex = 40;
+        bare->game.currentCode = code;
+        bare->game.PlaceCellLabels();
+        compareWithTheTable(ui, 40, code);
+    }
+
+    void doorBlackHoleAndUnknownLeaveLabelsAlone_data()
+    {
+        QTest::addColumn<CellValue>("code");
+        QTest::newRow("door") << CellValue("door");
+        QTest::newRow("black hole") << CellValue("4bh");
+        QTest::newRow("unknown") << CellValue("7x");
+        QTest::newRow("number 4") << CellValue(4);
+    }
+    void doorBlackHoleAndUnknownLeaveLabelsAlone()
+    {
+        QFETCH(CellValue, code);
+        Form1Controls& ui = bare->ui;
+        ui.Label1[7].setGeometry(11, 22, 135, 255);
+        ui.Label2[7].setGeometry(33, 44, 135, 255);
+        ui.Label1[7].setVisible(true);
+        ui.Label2[7].setVisible(false);
+        bare->game.cellIndex = 7;
+        bare->game.currentCode = code;
+        bare->game.PlaceCellLabels();
+        QCOMPARE(placeOf(ui.Label1[7]), QPoint(11, 22));
+        QCOMPARE(placeOf(ui.Label2[7]), QPoint(33, 44));
+        QVERIFY(ui.Label1[7].visible());
+        QVERIFY(!ui.Label2[7].visible());
+    }
+
+    // One turn gives the code the table turns it into, written as text,
+    // with its picture and its numbers' places.
+    void oneTurn_data() { codes_data(); }
     void oneTurn()
     {
-        QFETCH(CellValue, before);
-        QFETCH(QString, after);
-        Game& game = window->game();
-        putTile(game, kPlayer, before, 2, 3);
+        QFETCH(CellValue, code);
+        Game& game = bare->game;
+        putTile(game, kPlayer, code, 2, 3);
         game.RotateCurrentTile();
-        const CellValue turned = game.cellCodes(kPlayer, 0);
-        QCOMPARE(turned.text(), after);
+        const CellValue turned = game.cellCodes(kPlayer, CellCodes::kTileCode);
+        QCOMPARE(turned.text(), QString::fromLatin1(tiles::findArrowTile(code)->afterQuarterTurn));
         QVERIFY(!turned.isNumber());
-        QVERIFY(window->ui().Picture1[kPlayer].picture().source().endsWith("/images/" + after + ".jpg"));
-        QVERIFY(window->ui().Form1.enabled());
+        QVERIFY(bare->ui.Picture1[kPlayer].picture().source().endsWith("/images/" + turned.text() + ".jpg"));
+        compareWithTheTable(bare->ui, kPlayer, turned);
+        QVERIFY(bare->ui.Form1.enabled());
     }
 
     // Four turns bring back the code, the labels and the picture, and the
@@ -66,14 +132,14 @@ private slots:
     void fourTurnsComeBack()
     {
         QFETCH(QString, code);
-        Game& game = window->game();
-        Form1Controls& ui = window->ui();
+        Game& game = bare->game;
+        Form1Controls& ui = bare->ui;
         putTile(game, kPlayer, code, 4, 5);
         game.currentCode = code;
         game.cellIndex = kPlayer;
         game.PlaceCellLabels();
         ui.Picture1[kPlayer].setPicture(game.LoadTilePicture(code));
-        const QPoint first(ui.Label1[kPlayer].left(), ui.Label1[kPlayer].top());
+        const QPoint first = placeOf(ui.Label1[kPlayer]);
         const QString picture = ui.Picture1[kPlayer].picture().source();
         const bool familyOne = code.startsWith('1');
 
@@ -84,14 +150,14 @@ private slots:
             QCOMPARE(ui.Label2[kPlayer].visible(), !familyOne);
         }
         QCOMPARE(game.cellCodes(kPlayer, 0).text(), code);
-        QCOMPARE(QPoint(ui.Label1[kPlayer].left(), ui.Label1[kPlayer].top()), first);
+        QCOMPARE(placeOf(ui.Label1[kPlayer]), first);
         QCOMPARE(ui.Picture1[kPlayer].picture().source(), picture);
     }
 
     // Each turn offers the move of the turned tile at once.
     void theTurnedTileOffersItsMove()
     {
-        Game& game = window->game();
+        Game& game = bare->game;
         putTile(game, kPlayer, "1c", 2);
         game.RotateCurrentTile();  // "1": two up
         QCOMPARE(int(game.targetCell), kPlayer - 2 * 22);
@@ -108,8 +174,8 @@ private slots:
     void doorAndBlackHoleDoNotTurn()
     {
         QFETCH(QString, code);
-        Game& game = window->game();
-        Form1Controls& ui = window->ui();
+        Game& game = bare->game;
+        Form1Controls& ui = bare->ui;
         putTile(game, kPlayer, code);
         ui.Label1[kPlayer].setCaption(QStringLiteral("9"));
         ui.Label4.setCaption(QStringLiteral("old message"));
@@ -122,9 +188,6 @@ private slots:
         QCOMPARE(ui.Label4.caption(),
                  code == "4bh" ? QStringLiteral("*black hole") : QStringLiteral("*box already used"));
     }
-
-private:
-    std::unique_ptr<StartedWindow> window;
 };
 
 QTEST_MAIN(RotationTest)

@@ -4,12 +4,13 @@
 #include "support/ScriptedMessageBoxes.h"
 #include "support/ScriptedRandom.h"
 
-// The game on controls that no window holds: no start-up, no pictures and no
-// database file. Enough for the procedures that read the record and move,
-// show and re-caption controls. Its timers switch on and off but never tick,
-// and it draws no random numbers.
+// The game on controls that no window holds: no start-up and no database
+// file, and pictures only from `files` where given. Enough for the procedures
+// that read the record and move, show, re-caption and re-picture controls.
+// Its timers switch on and off but never tick, and it draws no random
+// numbers.
 struct BareGame {
-    BareGame()
+    explicit BareGame(GameFiles files = {}) : game{ui, std::move(files), random, boxes}
     {
         for (Timer* timer : ui.timers()) {
             timer->create(nullptr, 0, Ticks::ByHand);  // never started, so no interval matters
@@ -19,5 +20,5 @@ struct BareGame {
     Form1Controls ui;
     ScriptedRandom random{QList<float>{}};
     ScriptedMessageBoxes boxes;
-    Game game{ui, GameFiles{}, random, boxes};
+    Game game;
 };
