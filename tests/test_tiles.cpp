@@ -10,7 +10,6 @@ using tiles::Leg;
 
 Q_DECLARE_METATYPE(Leg)
 Q_DECLARE_METATYPE(CellValue)
-Q_DECLARE_METATYPE(std::optional<CellValue>)
 
 namespace {
 
@@ -89,29 +88,6 @@ private slots:
         QCOMPARE(tile->secondNumber ? QPoint(tile->secondNumber->left, tile->secondNumber->top) : QPoint(-1, -1),
                  second);
         QCOMPARE(tiles::afterQuarterTurn(code)->text(), turnsInto);
-    }
-
-    // A tile dealt as a bare number is the tile of its digit; the door and a
-    // black hole do not turn, and a code the game does not know stays.
-    void whatIsNoArrowCode_data()
-    {
-        QTest::addColumn<CellValue>("code");
-        QTest::addColumn<std::optional<CellValue>>("afterATurn");
-        QTest::newRow("the number 1") << CellValue(1) << std::optional<CellValue>("1a");
-        QTest::newRow("the number 3") << CellValue(3) << std::optional<CellValue>("3c");
-        QTest::newRow("door") << CellValue("door") << std::optional<CellValue>();
-        QTest::newRow("black hole") << CellValue("4bh") << std::optional<CellValue>();
-        QTest::newRow("unknown") << CellValue("7x") << std::optional<CellValue>("7x");
-    }
-    void whatIsNoArrowCode()
-    {
-        QFETCH(CellValue, code);
-        QFETCH(std::optional<CellValue>, afterATurn);
-        const std::optional<CellValue> turned = tiles::afterQuarterTurn(code);
-        QCOMPARE(turned.has_value(), afterATurn.has_value());
-        if (turned) {
-            QCOMPARE(turned->text(), afterATurn->text());
-        }
     }
 
     // A number sits where its leg begins and ends: the first on the side its
