@@ -39,9 +39,10 @@ constexpr Screens kGameOn{Countdown, Playing, LevelWon, GameOverPause};
 // The result panel shows the countdown, a won level's total and a lost one's.
 constexpr Screens kResultShown{Countdown, LevelWon, GameOverPause};
 
+// Columns: the control, its words, its role, how a reader reads it out, its
+// key, the screens it may be seen on, the handler of its click.
 // clang-format off
 const ControlRow kControls[] = {
-    // control            words                 role          speech       key      screens       click
     {at<&F::Label22>,   "new game",           Button,       Caption,     kNoKey,  {Menu},       &Game::Label22_Click},
     {at<&F::Label23>,   "hi-scores",          Button,       Caption,     kNoKey,  {Menu},       &Game::Label23_Click},
     {at<&F::Label24>,   "how to play",        Button,       Caption,     kF1,     {Menu},       &Game::Label24_Click},

@@ -60,8 +60,8 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
     F& ui = form.controls();
     Control* control = row.control(ui, form.game());
     auto* label = dynamic_cast<Label*>(control);
-    const QString words = QString::fromUtf8(row.words);
-    SpokenControl spoken{control, row.role, [words] { return words; }, {}, {}, row.key};
+    const char* words = row.words;
+    SpokenControl spoken{control, row.role, [words] { return QString::fromUtf8(words); }, {}, {}, row.key};
     switch (row.speech) {
     case Speech::Caption:
         spoken.name = [control] { return captionOf(*control); };
@@ -70,7 +70,7 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
         }
         break;
     case Speech::Counter:
-        spoken.name = [words, label] { return words + QStringLiteral(", ") + label->caption(); };
+        spoken.name = [words, label] { return QString::fromUtf8(words) + QStringLiteral(", ") + label->caption(); };
         spoken.value = [label] { return label->caption(); };
         spoken.speaksFrom = {label};
         break;
@@ -82,7 +82,8 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
     case Speech::HiScoreList:
         spoken.name = [words, &ui] {
             const QString rows = hiScoreRows(ui);
-            return rows.isEmpty() ? words : words + QStringLiteral(": ") + rows;
+            const QString title = QString::fromUtf8(words);
+            return rows.isEmpty() ? title : title + QStringLiteral(": ") + rows;
         };
         spoken.speaksFrom = {label};
         break;

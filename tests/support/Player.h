@@ -38,7 +38,7 @@ public:
         const ControlRow* row = controlRow(words, Screen::Playing);
         const auto* value = row ? dynamic_cast<const Label*>(row->control(ui(), game())) : nullptr;
         if (!value) {
-            qFatal("no counter \"%s\"", words);
+            qFatal(R"(no counter "%s")", words);
         }
         return captions::toNumber(value->caption());
     }
@@ -56,7 +56,7 @@ public:
         const ControlRow* row = controlRow(words, screen());
         Control* found = row ? row->control(ui(), game()) : nullptr;
         if (!found) {
-            qFatal("no \"%s\" on the screen \"%s\"", words, screenWords(screen()));
+            qFatal(R"(no "%s" on the screen "%s")", words, screenWords(screen()));
         }
         return *found;
     }
