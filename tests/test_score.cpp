@@ -71,7 +71,8 @@ private slots:
             }
         }
         game.StepSquares();
-        // The game keeps the count where the squares timer and the total read it.
+        // The game keeps the count where the squares timer and the total
+        // read it.
         QCOMPARE(int(game.squaresScore), points);
         QCOMPARE(window->ui().Label29.caption(), QString::number(points));
         QCOMPARE(window->ui().Label16.caption(), QString::number(13000 + 2 * points));
