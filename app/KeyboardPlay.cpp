@@ -94,7 +94,9 @@ bool KeyboardPlay::clickFirstReachable(Qt::Key key)
 
 bool KeyboardPlay::keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
-    drawn_ = true;
+    // Only a key the player presses on the menu shows they steer it with the
+    // keys; the Return that saved a name says nothing about the menu.
+    drawn_ = drawn_ || menuInView_;
     const bool shift = modifiers & Qt::ShiftModifier;
     switch (key) {
     case Qt::Key_Up:

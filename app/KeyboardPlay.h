@@ -13,9 +13,9 @@ class Label;
 // anywhere a click could not.
 //
 // On the menu a highlight moves over the five items. A player who has not
-// touched the keyboard sees the design unchanged; from the first key press
-// on the highlight is drawn, and it stands on "new game" whenever the menu
-// comes into view.
+// touched the keyboard on the menu sees the design unchanged; from the first
+// key pressed while the menu is in view the highlight is drawn, and it stands
+// on "new game" whenever the menu comes into view.
 class KeyboardPlay {
 public:
     KeyboardPlay(Form1Controls& ui, Game& game) : ui_(ui), game_(game) {}
@@ -29,8 +29,8 @@ public:
     // change what the menu shows.
     void controlShownOrHidden(const Control& changed);
 
-    // The menu item to frame: null until the first key press, and while the
-    // menu is out of view or covered.
+    // The menu item to frame: null until the first key pressed on the menu,
+    // and while the menu is out of view or covered.
     const Label* highlighted() const;
 
 private:

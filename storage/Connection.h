@@ -44,6 +44,7 @@ public:
     // Applies at once to an open connection, and to every later open() or
     // create().
     void setBusyTimeout(std::chrono::milliseconds timeout);
+    std::chrono::milliseconds busyTimeout() const { return busyTimeout_; }
 
     RecordSet openRecordSet(const QString& source);
     void execute(const QString& sql);

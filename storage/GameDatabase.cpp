@@ -103,6 +103,18 @@ void createNew(Connection& cn, const QString& file, const std::optional<Database
     }
 }
 
+void checkTables(Connection& cn)
+{
+    try {
+        for (const TableLayout& table : gameTables()) {
+            checkTable(cn, table);
+        }
+    } catch (...) {
+        cn.close();
+        throw;
+    }
+}
+
 }  // namespace
 
 void openGameDatabase(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared)
@@ -113,12 +125,14 @@ void openGameDatabase(Connection& cn, const QString& file, const std::optional<D
     } else {
         createNew(cn, file, prepared);
     }
-    try {
-        for (const TableLayout& table : gameTables()) {
-            checkTable(cn, table);
-        }
-    } catch (...) {
-        cn.close();
-        throw;
-    }
+    checkTables(cn);
+}
+
+void reopenGameDatabase(Connection& cn)
+{
+    Connection fresh;
+    fresh.setBusyTimeout(cn.busyTimeout());
+    fresh.open(cn.file());
+    checkTables(fresh);
+    cn = std::move(fresh);
 }

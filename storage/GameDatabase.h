@@ -14,3 +14,8 @@ class Connection;
 // still fits the file's salt, and gives a new file its salt; without one the
 // engine derives the key from the password.
 void openGameDatabase(Connection& cn, const QString& file, const std::optional<DatabaseKey>& prepared = {});
+
+// Opens the file cn uses afresh, with cn's busy wait, and checks its tables as
+// above: the file may have been deleted, replaced or freed since. A file that
+// is not there is not made again, and cn stays as it was when this fails.
+void reopenGameDatabase(Connection& cn);

@@ -39,6 +39,11 @@ void showGameOver(Form1Controls& ui)
     ui.Label5.setCaption(words::kGameOver);
 }
 
+QString failureText(const QString& whatFailed, const DatabaseError& error)
+{
+    return whatFailed + QStringLiteral(":\n") + error.message();
+}
+
 void reportUnreadable(MessageBoxes& boxes, const DatabaseError& error)
 {
     reportHiScoreFailure(boxes, QStringLiteral("The hi-score list could not be read"), error);
@@ -48,8 +53,15 @@ void reportUnreadable(MessageBoxes& boxes, const DatabaseError& error)
 
 void reportHiScoreFailure(MessageBoxes& boxes, const QString& whatFailed, const DatabaseError& error)
 {
-    boxes.show(whatFailed + QStringLiteral(":\n") + error.message(), MessageBoxes::Buttons::Ok, words::kTitle,
-               MessageBoxes::Icon::Critical);
+    boxes.show(failureText(whatFailed, error), MessageBoxes::Buttons::Ok, words::kTitle, MessageBoxes::Icon::Critical);
+}
+
+bool askToTryAgain(MessageBoxes& boxes, const QString& whatFailed, const DatabaseError& error)
+{
+    const QString question = failureText(whatFailed, error) +
+                             QStringLiteral("\n\nRetry tries again once that is put right; Cancel gives it up.");
+    return boxes.show(question, MessageBoxes::Buttons::RetryCancel, words::kTitle, MessageBoxes::Icon::Critical) ==
+           MessageBoxes::Answer::Retry;
 }
 
 void Game::ShowHiScores()

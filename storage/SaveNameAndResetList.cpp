@@ -4,8 +4,33 @@
 #include "app/MessageBoxes.h"
 #include "common/GameWords.h"
 #include "scoring/Captions.h"
+#include "storage/GameDatabase.h"
 #include "storage/HiScoreFailure.h"
 #include "storage/HiScoreQuery.h"
+
+#include <optional>
+
+namespace {
+
+// Adds the row to the list, the file opened afresh first when asked; what went
+// wrong, or nothing once the row is in. The name goes in as a bound value,
+// exactly as typed: quotes, semicolons and blanks are part of it, never of
+// the statement.
+std::optional<DatabaseError> saveHiScore(Connection& cn, RecordSet& rs, const QList<QVariant>& row, bool reopen)
+{
+    try {
+        if (reopen) {
+            reopenGameDatabase(cn);
+        }
+        hiscores::openInto(rs, cn, hiscores::kTable);
+        cn.addRow(hiscores::kTable, row);
+        return std::nullopt;
+    } catch (const DatabaseError& error) {
+        return error;
+    }
+}
+
+}  // namespace
 
 void Game::Label37_Click()
 {
@@ -14,15 +39,19 @@ void Game::Label37_Click()
         return;
     }
 
-    // The name goes in as a bound value, exactly as typed: quotes, semicolons
-    // and blanks are part of it, never of the statement.
-    try {
-        hiscores::openInto(rs, cn, hiscores::kTable);
-        cn.addRow(hiscores::kTable, {ui.Text1.text(), captions::toNumber(ui.Label17.caption()), int(levelNumber)});
-    } catch (const DatabaseError& error) {
-        // The rows already saved stay as they are; the player still gets back
-        // to the menu instead of being held on a panel that cannot be left.
-        reportHiScoreFailure(boxes, QStringLiteral("The hi-score could not be saved"), error);
+    // Every try saves the name and score as they were when the player chose
+    // to save.
+    const QList<QVariant> row{ui.Text1.text(), captions::toNumber(ui.Label17.caption()), int(levelNumber)};
+    bool reopen = false;
+    while (const std::optional<DatabaseError> failure = saveHiScore(cn, rs, row, reopen)) {
+        // A player who frees the disk, closes the other program or puts the
+        // file back keeps the score; one who gives up gets back to the menu
+        // instead of being held on a panel that cannot be left. The rows
+        // already saved stay as they are either way.
+        reopen = askToTryAgain(boxes, QStringLiteral("The hi-score could not be saved"), *failure);
+        if (!reopen) {
+            break;
+        }
     }
 
     ui.Picture4.setVisible(true);

@@ -106,25 +106,12 @@ private slots:
             QSKIP("running as root, and setpriv, to start the game as somebody else, is missing");
         }
         QVERIFY(prefix_.isValid());
-        // cmake --install rewrites the build's list of installed files, which
-        // the README's uninstall command reads; the list of a real install is
-        // put back afterwards.
-        const QString manifest = QStringLiteral(QUORBIT_BUILD_DIR "/install_manifest.txt");
-        QFile manifestFile(manifest);
-        const bool hadManifest = manifestFile.open(QIODevice::ReadOnly);
-        const QByteArray manifestBefore = hadManifest ? manifestFile.readAll() : QByteArray();
-        manifestFile.close();
+        // The build's record of a player's real install is kept.
         QProcess install;
-        install.start(QStringLiteral(QUORBIT_CMAKE), {QStringLiteral("--install"), QStringLiteral(QUORBIT_BUILD_DIR),
-                                                      QStringLiteral("--prefix"), prefix_.path()});
+        install.start(QStringLiteral(QUORBIT_KEEP_INSTALL_RECORD),
+                      {QStringLiteral(QUORBIT_BUILD_DIR), QStringLiteral(QUORBIT_CMAKE), QStringLiteral("--install"),
+                       QStringLiteral(QUORBIT_BUILD_DIR), QStringLiteral("--prefix"), prefix_.path()});
         QVERIFY(install.waitForFinished(kWaitMs));
-        if (hadManifest) {
-            QVERIFY(manifestFile.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            manifestFile.write(manifestBefore);
-            manifestFile.close();
-        } else {
-            QFile::remove(manifest);
-        }
         QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
         QVERIFY(QFileInfo(prefix_.filePath(kInstalledProgram)).isExecutable());
         QVERIFY(QFile::copy(QStringLiteral(QUORBIT_PROBE), prefix_.filePath(QStringLiteral("games/quorbit_probe"))));

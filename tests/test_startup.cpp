@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <filesystem>
+#include <thread>
 
 namespace {
 
@@ -61,16 +62,27 @@ private slots:
 
     // Every run continues the one fixed sequence from where the stored
     // counter says, so the second run starts further along than the first.
+    // The second outwaits a program holding the file longer than play would.
     void secondRunContinuesFromTheStoredCounter()
     {
         ProgramFolder folder;
         ScriptedMessageBoxes boxes;
         int counters[2] = {};
+        Connection other;
+        std::jthread letGo;
         for (int& counter : counters) {
             FixedSequenceRandom random;
             Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
             QVERIFY(!loadForm(form.game()));
             counter = storedCounter(folder.database());
+            if (&counter == &counters[0]) {
+                other.open(folder.database());
+                other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
+                letGo = std::jthread([&other] {
+                    std::this_thread::sleep_for((Connection::kPlayBusyTimeout + Connection::kDefaultBusyTimeout) / 2);
+                    other.close();
+                });
+            }
         }
         FixedSequenceRandom replay;
         QCOMPARE(counters[1], advanceCounter(std::int16_t(counters[0]), replay));

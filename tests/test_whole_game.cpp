@@ -261,7 +261,7 @@ private slots:
 
         QCOMPARE(ui.Text1.text(), QString());
         QTest::keyClicks(ui.Text1.nativeWidget(), QStringLiteral("Ada"));
-        p.click(ui.Label37);
+        p.press(Qt::Key_Return);
         QVERIFY(!ui.Picture6.visible());
         QVERIFY(ui.Picture4.visible());
         QVERIFY(ui.Label32.caption().startsWith(QStringLiteral("Ada\nbest\n")));
@@ -269,6 +269,15 @@ private slots:
         QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
         p.click(ui.Label35);
         QVERIFY(!ui.Picture5.visible());
+        // The Return that saved the name was no key on the menu: no frame yet.
+        const auto framed = [this](const Label& item) {
+            const QRect rect = window->form->windowRectOf(item);
+            return window->form->grab(QRect(rect.center().x(), rect.top() - 2, 1, 1)).toImage().pixel(0, 0) !=
+                   qRgb(0, 0, 0);
+        };
+        QVERIFY(!framed(ui.Label22));
+        p.press(Qt::Key_Down);
+        QVERIFY(framed(ui.Label23));
     }
 
     // A whole game with the keys alone: Return starts it from the menu, the
@@ -416,7 +425,14 @@ private slots:
             p.click(ui.Command2);
         }
         const int clicks = p.game().clickScore;
-        window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
+        window->boxes.whileWaiting = [this, secondsUnderTheQuestion, &ui] {
+            const QString bonuses = ui.Label7.caption() + '/' + ui.Label8.caption();
+            for (Timer* bonus : {&ui.Timer2, &ui.Timer3}) {  // ticked as the window does: only while on
+                if (bonus->enabled()) {
+                    bonus->onTick();
+                }
+            }
+            QCOMPARE(ui.Label7.caption() + '/' + ui.Label8.caption(), bonuses);
             for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second) {
                 player->game().Timer4_Timer();
             }

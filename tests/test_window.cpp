@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImageReader>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextLayout>
@@ -156,6 +157,12 @@ private slots:
 
         // The name box, a real widget, lies where its control is drawn.
         QCOMPARE(started.ui().Text1.nativeWidget()->geometry(), form.windowRectOf(started.ui().Text1));
+        // A line as wide as its panel leaves the border drawn and answering.
+        started.ui().Picture3.setVisible(true);
+        const QPointF border =
+            started.ui().Form1.windowRectOf(started.ui().Picture3).topRight() + QPointF(-scale / 2, 10 * scale);
+        QCOMPARE(started.ui().Form1.controlAt(border), &started.ui().Picture3);
+        QCOMPARE(form.grab().toImage().pixelColor(qFloor(border.x()), qFloor(border.y())), QColor(140, 140, 140));
     }
 
     void onlyBannerAndMenuAreInView_data()
@@ -533,6 +540,20 @@ private slots:
         over.setTransparent(false);
         over.setCaption(captionWas);
         QVERIFY2(captionPixels > 100, qPrintable(QString::number(captionPixels)));
+    }
+
+    // Marks in a name, even an early end of isolate, turn no row below it.
+    void aNameTurnsNoOtherRow()
+    {
+        Label& names = window->ui().Label32;
+        const auto drawnFrom = [&names](const QString& caption, int top) {
+            names.setCaption(caption);
+            QImage drawn(names.pixelRect().size(), QImage::Format_RGB32);
+            names.paint(*std::make_unique<QPainter>(&drawn));
+            return drawn.copy(0, top, drawn.width(), drawn.height());
+        };
+        QCOMPARE(drawnFrom(QStringLiteral("\u2069\u202EAnn 1\nBob 2\n"), QFontMetrics(names.qfont()).lineSpacing()),
+                 drawnFrom(QStringLiteral("Bob 2\n"), 0));
     }
 
     // A disabled box must look like an enabled one: it only stops answering.

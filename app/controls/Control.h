@@ -59,6 +59,9 @@ public:
     // Draws the control in its own pixels of the design, its top left at the
     // painter's origin; what lies inside it is drawn afterwards, over it.
     virtual void paint(QPainter&) const {}
+    // Where what the control holds is placed and kept, in its own pixels: all
+    // of it, unless a border takes its edge.
+    virtual QRect innerRect() const { return {QPoint(0, 0), pixelRect().size()}; }
     // Whether its paint covers every pixel of it, hiding what lies beneath.
     virtual bool opaque() const { return false; }
     // Whether a click on the control stops there; an outline lets it through

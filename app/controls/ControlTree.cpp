@@ -34,8 +34,10 @@ Control* hitInside(const Control& container, QPointF point)
         }
         const QRect rect = child.pixelRect();
         if (inside(rect, point)) {
-            Control* inner = hitInside(child, point - rect.topLeft());
-            return inner ? inner : &child;
+            // What it holds answers only inside its border, where it is drawn.
+            const QRect inner = child.innerRect().translated(rect.topLeft());
+            Control* held = inside(inner, point) ? hitInside(child, point - inner.topLeft()) : nullptr;
+            return held ? held : &child;
         }
     }
     return nullptr;
@@ -57,7 +59,7 @@ QRect windowPixelRect(const Control& control)
 {
     QRect rect = control.pixelRect();
     for (const Control* c = control.container(); c && c->container(); c = c->container()) {
-        rect.translate(c->pixelRect().topLeft());
+        rect.translate(c->pixelRect().topLeft() + c->innerRect().topLeft());
     }
     return rect;
 }

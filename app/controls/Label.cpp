@@ -4,6 +4,49 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QStringList>
+
+namespace {
+
+constexpr QChar kFirstStrongIsolate(0x2068);
+constexpr QChar kPopDirectionalIsolate(0x2069);
+
+bool opensIsolate(QChar c) { return c >= QChar(0x2066) && c <= kFirstStrongIsolate; }
+
+// One line in an isolate of its own, so that direction marks in it end with
+// it. An end of isolate that ends none of the line's own would end ours
+// early, so it is left out, and isolates the line leaves open are closed;
+// neither shows, nor changes the line itself.
+QString isolated(const QString& line)
+{
+    QString drawn(kFirstStrongIsolate);
+    int open = 0;
+    for (const QChar c : line) {
+        if (c == kPopDirectionalIsolate && open == 0) {
+            continue;
+        }
+        open += opensIsolate(c) ? 1 : c == kPopDirectionalIsolate ? -1 : 0;
+        drawn += c;
+    }
+    return drawn + QString(open + 1, kPopDirectionalIsolate);
+}
+
+// A caption of several lines (a list column) has each line isolated, so that
+// a name typed with a right-to-left override turns none of the rows below.
+// The caption keeps its lines as they are, for the screen reader and the file.
+QString isolatedLines(const QString& caption)
+{
+    if (!caption.contains(QChar(10))) {
+        return caption;
+    }
+    QStringList lines = caption.split(QChar(10));
+    for (QString& line : lines) {
+        line = isolated(line);
+    }
+    return lines.join(QChar(10));
+}
+
+}  // namespace
 
 void Label::create(Control& container) { attach(container); }
 
@@ -36,7 +79,7 @@ void Label::paint(QPainter& painter) const
     // shows the middle of the line rather than only its top.
     const int lineHeight = painter.fontMetrics().height();
     const QRect area = lineHeight > rect.height() ? rect.adjusted(0, (rect.height() - lineHeight) / 2, 0, 0) : rect;
-    painter.drawText(area, textFlags(), caption_);
+    painter.drawText(area, textFlags(), isolatedLines(caption_));
 }
 
 void Label::setCaption(const QString& caption)

@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int kBorderPixels = 1;
+
 // A sunken edge one pixel of the design wide: darker above and left,
 // lighter below and right. Filled rather than stroked, so it scales with the
 // window and stays inside the box.
@@ -14,10 +16,11 @@ void drawSunkenBorder(QPainter& painter, QSize size)
 {
     const QColor dark(48, 48, 48);
     const QColor light(140, 140, 140);
-    painter.fillRect(QRect(0, 0, size.width(), 1), dark);
-    painter.fillRect(QRect(0, 0, 1, size.height()), dark);
-    painter.fillRect(QRect(0, size.height() - 1, size.width(), 1), light);
-    painter.fillRect(QRect(size.width() - 1, 0, 1, size.height()), light);
+    const int edge = kBorderPixels;
+    painter.fillRect(QRect(0, 0, size.width(), edge), dark);
+    painter.fillRect(QRect(0, 0, edge, size.height()), dark);
+    painter.fillRect(QRect(0, size.height() - edge, size.width(), edge), light);
+    painter.fillRect(QRect(size.width() - edge, 0, edge, size.height()), light);
 }
 
 // Device pixels to a pixel of the design where the painter draws now.
@@ -27,6 +30,17 @@ double deviceDensity(const QPainter& painter)
 }
 
 }  // namespace
+
+QRect PictureBox::innerRect() const
+{
+    const QRect whole(QPoint(0, 0), pixelRect().size());
+    // A tile covers the whole cell, its edge under the border, and the cell's
+    // numbers lie on the tile as drawn on it.
+    if (border_ == Border::None || stretch_) {
+        return whole;
+    }
+    return whole.marginsRemoved(QMargins(kBorderPixels, kBorderPixels, kBorderPixels, kBorderPixels));
+}
 
 void PictureBox::paint(QPainter& painter) const
 {
@@ -43,8 +57,7 @@ void PictureBox::paint(QPainter& painter) const
             painter.drawPixmap(QRect(QPoint(0, 0), size), pixels);
         } else {
             // Other pictures lie inside the border, as on the designer's boxes.
-            const int edge = border_ == Border::FixedSingle ? 1 : 0;
-            painter.drawPixmap(QRectF(QPointF(edge, edge), pixels.deviceIndependentSize()), pixels,
+            painter.drawPixmap(QRectF(innerRect().topLeft(), pixels.deviceIndependentSize()), pixels,
                                QRectF(pixels.rect()));
         }
     }

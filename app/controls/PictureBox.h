@@ -24,6 +24,7 @@ public:
     bool stretchPicture() const { return stretch_; }
 
     void paint(QPainter& painter) const override;
+    QRect innerRect() const override;
     bool opaque() const override { return true; }
 
 private:

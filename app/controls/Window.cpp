@@ -59,12 +59,16 @@ void paintInside(const Control& container, QPainter& painter, const QRectF& dirt
             painter.translate(-rect.topLeft());
             continue;
         }
-        // A container keeps what it holds inside its edges.
+        // A container keeps what it holds inside its edges, and inside its
+        // border when it has one.
         painter.save();
         painter.translate(rect.topLeft());
         painter.setClipRect(QRect(QPoint(0, 0), rect.size()), Qt::IntersectClip);
         child->paint(painter);
-        paintInside(*child, painter, dirty.translated(-rect.topLeft()));
+        const QRect inner = child->innerRect();
+        painter.translate(inner.topLeft());
+        painter.setClipRect(QRect(QPoint(0, 0), inner.size()), Qt::IntersectClip);
+        paintInside(*child, painter, dirty.translated(-rect.topLeft() - inner.topLeft()));
         painter.restore();
     }
 }
