@@ -4,6 +4,7 @@
 #include "app/MessageBoxes.h"
 #include "common/FileError.h"
 #include "common/GameWords.h"
+#include "common/SystemPath.h"
 
 #include <cstdio>
 
@@ -19,7 +20,8 @@ std::optional<QString> loadForm(Game& game)
 
 void reportStartupFailure(MessageBoxes& boxes, const QString& message)
 {
-    std::fprintf(stderr, "%s: %s\n", qPrintable(words::kTitle), qPrintable(message));
+    // A file's name comes out as the bytes it is, UTF-8 or not.
+    std::fprintf(stderr, "%s: %s\n", qPrintable(words::kTitle), systemPath(message).constData());
     boxes.show(message, MessageBoxes::Buttons::Ok, words::kTitle, MessageBoxes::Icon::Critical);
 }
 

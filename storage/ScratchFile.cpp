@@ -120,9 +120,9 @@ void ScratchFile::moveInto(const QString& finalPath)
 void ScratchFile::removeAbandoned(const QString& finalPath)
 {
     const QString absolute = absolutePath(finalPath);
-    const QString folder = folderOf(absolute);
+    const QByteArray folder = systemPath(folderOf(absolute));
     const std::string finalName = systemPath(absolute.mid(absolute.lastIndexOf(QLatin1Char('/')) + 1)).toStdString();
-    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::opendir(systemPath(folder).constData()), ::closedir);
+    const std::unique_ptr<DIR, int (*)(DIR*)> entries(::opendir(folder.constData()), ::closedir);
     if (!entries) {
         return;  // no folder yet, and so nothing left in it
     }
@@ -130,7 +130,7 @@ void ScratchFile::removeAbandoned(const QString& finalPath)
         if (!isScratchName(entry->d_name, finalName)) {
             continue;
         }
-        const QByteArray path = systemPath(folder) + '/' + entry->d_name;
+        const QByteArray path = folder + '/' + entry->d_name;
         const int descriptor = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (descriptor < 0) {
             continue;

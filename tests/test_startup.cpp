@@ -62,7 +62,6 @@ private slots:
 
     // Every run continues the one fixed sequence from where the stored
     // counter says, so the second run starts further along than the first.
-    // The second outwaits a program holding the file longer than play would.
     void secondRunContinuesFromTheStoredCounter()
     {
         ProgramFolder folder;
@@ -75,7 +74,7 @@ private slots:
             Form1 form(GameFiles::besideProgram(folder.path()), random, boxes);
             QVERIFY(!loadForm(form.game()));
             counter = storedCounter(folder.database());
-            if (&counter == &counters[0]) {
+            if (&counter == &counters[0]) {  // the second outwaits a hold longer than play would wait
                 other.open(folder.database());
                 other.execute(QStringLiteral("BEGIN EXCLUSIVE"));
                 letGo = std::jthread([&other] {

@@ -268,13 +268,11 @@ private slots:
         QVERIFY(ui.Label34.caption().startsWith(QStringLiteral("1\n9\n")));
         p.click("close");
         QCOMPARE(p.screen(), Screen::Menu);
-        // The Return that saved the name was no key on the menu: no frame yet.
-        const auto framed = [this](const Label& item) {
-            const QRect rect = window->form->windowRectOf(item);
-            return window->form->grab(QRect(rect.center().x(), rect.top() - 2, 1, 1)).toImage().pixel(0, 0) !=
-                   qRgb(0, 0, 0);
+        const auto framed = [this](const Label& item) {  // the keys' frame, drawn just above an item
+            const QRect r = window->form->windowRectOf(item);
+            return qGray(window->form->grab(QRect(r.center().x(), r.top() - 2, 1, 1)).toImage().pixel(0, 0)) > 0;
         };
-        QVERIFY(!framed(ui.Label22));
+        QVERIFY(!framed(ui.Label22));  // the Return that saved the name was no key on the menu
         p.press(Qt::Key_Down);
         QVERIFY(framed(ui.Label23));
     }
@@ -454,14 +452,14 @@ private slots:
             p.click("NEXT LEVEL");
         }
         const int clicks = p.game().clickScore;
-        window->boxes.whileWaiting = [this, secondsUnderTheQuestion, &ui] {
-            const QString bonuses = ui.Label7.caption() + '/' + ui.Label8.caption();
-            for (Timer* bonus : {&ui.Timer2, &ui.Timer3}) {  // ticked as the window does: only while on
+        window->boxes.whileWaiting = [this, secondsUnderTheQuestion] {
+            const QString bonuses = player->ui().Label7.caption() + '/' + player->ui().Label8.caption();
+            for (Timer* bonus : {&player->ui().Timer2, &player->ui().Timer3}) {  // only while on, as the window ticks
                 if (bonus->enabled()) {
                     bonus->onTick();
                 }
             }
-            QCOMPARE(ui.Label7.caption() + '/' + ui.Label8.caption(), bonuses);
+            QCOMPARE(player->ui().Label7.caption() + '/' + player->ui().Label8.caption(), bonuses);
             for (int second = 0; second < secondsUnderTheQuestion && player->ui().Timer4.enabled(); ++second) {
                 player->game().Timer4_Timer();
             }

@@ -3,47 +3,28 @@
 #include "app/controls/Twips.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
-#include <QStringList>
+#include <cmath>
 
 namespace {
 
-constexpr QChar kFirstStrongIsolate(0x2068);
-constexpr QChar kPopDirectionalIsolate(0x2069);
-
-bool opensIsolate(QChar c) { return c >= QChar(0x2066) && c <= kFirstStrongIsolate; }
-
-// One line in an isolate of its own, so that direction marks in it end with
-// it. An end of isolate that ends none of the line's own would end ours
-// early, so it is left out, and isolates the line leaves open are closed;
-// neither shows, nor changes the line itself.
-QString isolated(const QString& line)
+// Each line of a caption of several lines (a row of a list column) is laid
+// out as a paragraph of its own, so that direction marks in one (a name typed
+// with a right-to-left override) end with it and turn none of the rows below.
+// The lines follow each other as the lines of one text would: the font's
+// leading between them, each on a whole pixel. An empty line keeps its place.
+void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption, qreal leading)
 {
-    QString drawn(kFirstStrongIsolate);
-    int open = 0;
-    for (const QChar c : line) {
-        if (c == kPopDirectionalIsolate && open == 0) {
-            continue;
+    QRectF rest(area);
+    for (const QString& line : caption.split(QChar(10))) {
+        QRectF drawn;
+        painter.drawText(rest, flags, line.isEmpty() ? QStringLiteral(" ") : line, &drawn);
+        rest.setTop(std::ceil(rest.top() + drawn.height() + leading));
+        if (rest.height() <= 0) {
+            return;
         }
-        open += opensIsolate(c) ? 1 : c == kPopDirectionalIsolate ? -1 : 0;
-        drawn += c;
     }
-    return drawn + QString(open + 1, kPopDirectionalIsolate);
-}
-
-// A caption of several lines (a list column) has each line isolated, so that
-// a name typed with a right-to-left override turns none of the rows below.
-// The caption keeps its lines as they are, for the screen reader and the file.
-QString isolatedLines(const QString& caption)
-{
-    if (!caption.contains(QChar(10))) {
-        return caption;
-    }
-    QStringList lines = caption.split(QChar(10));
-    for (QString& line : lines) {
-        line = isolated(line);
-    }
-    return lines.join(QChar(10));
 }
 
 }  // namespace
@@ -79,7 +60,7 @@ void Label::paint(QPainter& painter) const
     // shows the middle of the line rather than only its top.
     const int lineHeight = painter.fontMetrics().height();
     const QRect area = lineHeight > rect.height() ? rect.adjusted(0, (rect.height() - lineHeight) / 2, 0, 0) : rect;
-    painter.drawText(area, textFlags(), isolatedLines(caption_));
+    drawLines(painter, area, textFlags(), caption_, QFontMetricsF(qfont()).leading());
 }
 
 void Label::setCaption(const QString& caption)
