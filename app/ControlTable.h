@@ -26,8 +26,8 @@ enum class Speech : std::uint8_t {
 // One control that means something to the player beyond its design name:
 // what it is in the game's words, its role for a screen reader, the key that
 // clicks it, the screens it may be seen on (its key clicks it only there, and
-// only where a click would land and be answered), and the handler its click
-// calls.
+// only where a click would land and be answered), the screens on which the
+// reader's focus rests on it, and the handler its click calls.
 struct ControlRow {
     // The control, found afresh each time for the cells that move with the
     // game; null for the board, which is all the cells.
@@ -37,6 +37,9 @@ struct ControlRow {
     Speech speech;
     Qt::Key key;  // Qt::Key_unknown: none
     Screens screens;
+    // Where the player acts or reads first. On the menu the focus follows
+    // the keyboard's highlight instead.
+    Screens focus;
     void (Game::*click)();  // null: the click is answered elsewhere, or not
 };
 

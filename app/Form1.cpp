@@ -59,26 +59,39 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
 
 void Form1::connectHandlers()
 {
+    // After each handler, whoever watches the window hears that the game may
+    // have changed.
+    const auto handling = [this](auto handler) {
+        return [this, handler] {
+            handler();
+            changed();
+        };
+    };
     for (const ControlRow& row : controlTable()) {
         if (row.click) {
-            row.control(ui_, game_)->onClick = [this, handler = row.click] { (game_.*handler)(); };
+            row.control(ui_, game_)->onClick = handling([this, click = row.click] { (game_.*click)(); });
         }
     }
     for (const TimerTick& tick : kTimerTicks) {
-        (ui_.*tick.timer).onTick = [this, handler = tick.handler] { (game_.*handler)(); };
+        (ui_.*tick.timer).onTick = handling([this, tick = tick.handler] { (game_.*tick)(); });
     }
     for (std::int16_t i = 0; i < board::kCells; ++i) {
-        ui_.Picture1[i].onClick = [this, i] { game_.Picture1_Click(i); };
-        ui_.Label1[i].onClick = [this, i] { game_.Label1_Click(i); };
-        ui_.Label2[i].onClick = [this, i] { game_.Label2_Click(i); };
+        ui_.Picture1[i].onClick = handling([this, i] { game_.Picture1_Click(i); });
+        ui_.Label1[i].onClick = handling([this, i] { game_.Label1_Click(i); });
+        ui_.Label2[i].onClick = handling([this, i] { game_.Label2_Click(i); });
     }
     ui_.Form1.onShownOrHidden = [this](const Control&) {
         keyboard_.viewChanged();
-        if (onShownOrHidden) {
-            onShownOrHidden();
-        }
+        changed();
     };
     keyboard_.viewChanged();  // the menu the window opens on
+}
+
+void Form1::changed() const
+{
+    if (onChanged) {
+        onChanged();
+    }
 }
 
 QRect Form1::windowRectOf(const Control& control) const { return ui_.Form1.windowRectOf(control).toRect(); }
@@ -104,6 +117,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
     }
     // The highlight may have moved, appeared or gone with the click.
     update();
+    changed();
 }
 
 void Form1::resizeEvent(QResizeEvent*) { ui_.Form1.placeNativeWidgets(); }

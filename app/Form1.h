@@ -22,13 +22,15 @@ public:
     Form1Controls& controls() { return ui_; }
     const Form1Controls& controls() const { return ui_; }
     Game& game() { return game_; }
+    const KeyboardPlay& keyboard() const { return keyboard_; }
 
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
 
-    // Told after any control showed or hid; a screen reader's view of the
-    // window listens here from the moment a reader first asks for it.
-    std::function<void()> onShownOrHidden;
+    // Told after the game handled a click, a tick or a key, and whenever a
+    // control showed or hid; a screen reader's view of the window listens
+    // here from the moment a reader first asks for it.
+    std::function<void()> onChanged;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +43,7 @@ protected:
 
 private:
     void connectHandlers();
+    void changed() const;
 
     Form1Controls ui_;
     Game game_;

@@ -29,6 +29,9 @@ public:
     // The menu item to frame: null until the first key pressed on the menu,
     // and while the menu is out of view or covered.
     const Label* highlighted() const;
+    // The menu item the highlight stands on, drawn or not: the one Return
+    // chooses, and where a screen reader's focus rests on the menu.
+    const Label& menuItem() const { return *menu_[item_]; }
 
 private:
     bool moveHighlight(int step);

@@ -4,6 +4,8 @@
 #include "app/controls/ControlTree.h"
 
 #include <QKeySequence>
+#include <QMetaObject>
+#include <limits>
 
 QWindow* AccessibleControl::window() const { return form_.windowHandle(); }
 
@@ -32,10 +34,8 @@ QAccessible::State AccessibleControl::state() const
     // A reader may still hold a control that has since been hidden or covered.
     state.invisible = !controltree::clickWouldLand(*spoken_.control);
     state.disabled = spoken_.pressable() && !spoken_.control->answersClicks();
-    const bool editable = spoken_.role == QAccessible::EditableText;
-    state.editable = editable;
-    state.focusable = editable;
-    state.focused = editable && spoken_.control->nativeWidget() && spoken_.control->nativeWidget()->hasFocus();
+    state.focusable = true;
+    state.focused = parent()->focusChild() == this;
     return state;
 }
 
@@ -44,18 +44,31 @@ void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)
     if (type == QAccessible::ActionInterface && spoken_.pressable()) {
         return static_cast<QAccessibleActionInterface*>(this);
     }
+    if (type == QAccessible::ValueInterface && spoken_.value) {
+        return static_cast<QAccessibleValueInterface*>(this);
+    }
     return nullptr;
 }
 
 QStringList AccessibleControl::actionNames() const { return {pressAction()}; }
 
 // A press is the player's click, with the same rules: a disabled control or
-// window ignores it.
+// window ignores it. The reader waits for this call to return, and a click
+// may open a question box that waits for the player, so the click runs just
+// after; by then a tick may have hidden or disabled the control.
 void AccessibleControl::doAction(const QString& actionName)
 {
-    if (actionName == pressAction() && controltree::clickWouldLand(*spoken_.control)) {
-        spoken_.control->deliverClick();
+    if (actionName != pressAction()) {
+        return;
     }
+    QMetaObject::invokeMethod(
+        &form_,
+        [&control = *spoken_.control] {
+            if (controltree::clickWouldLand(control)) {
+                control.deliverClick();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 QStringList AccessibleControl::keyBindingsForAction(const QString& actionName) const
@@ -65,3 +78,9 @@ QStringList AccessibleControl::keyBindingsForAction(const QString& actionName) c
     }
     return {QKeySequence(spoken_.key).toString(QKeySequence::NativeText)};
 }
+
+QVariant AccessibleControl::currentValue() const { return spoken_.value().toInt(); }
+
+QVariant AccessibleControl::maximumValue() const { return std::numeric_limits<std::int32_t>::max(); }
+
+QVariant AccessibleControl::minimumValue() const { return std::numeric_limits<std::int32_t>::min(); }

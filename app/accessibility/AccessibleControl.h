@@ -4,12 +4,15 @@
 
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
+#include <QAccessibleValueInterface>
 
 class Form1;
 
 // A control of the window as the screen reader sees it. It stands on the
 // game's control, not on a widget, so it holds however the control is drawn.
-class AccessibleControl : public QAccessibleInterface, public QAccessibleActionInterface {
+class AccessibleControl : public QAccessibleInterface,
+                          public QAccessibleActionInterface,
+                          public QAccessibleValueInterface {
 public:
     AccessibleControl(Form1& form, const SpokenControl& spoken) : form_(form), spoken_(spoken) {}
 
@@ -32,6 +35,13 @@ public:
     void doAction(const QString& actionName) override;
     // The key that clicks the control, where it has one.
     QStringList keyBindingsForAction(const QString& actionName) const override;
+
+    // A counter's number; the player reads it, nothing sets it.
+    QVariant currentValue() const override;
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override;
+    QVariant minimumValue() const override;
+    QVariant minimumStepSize() const override { return 0; }
 
 private:
     Form1& form_;

@@ -3,6 +3,7 @@
 #include "app/accessibility/SpokenControls.h"
 
 #include <QAccessibleWidget>
+#include <QHash>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -11,6 +12,11 @@ class Form1;
 
 // The game window as the screen reader sees it: its children are the
 // controls the player can see and use, never the widgets that draw them.
+//
+// The reader is told what changed once the game has handled a click, a key
+// or a tick: which controls left the view and came into it, every name that
+// changed, and where the reader's focus now stands. That focus is the
+// reader's own: the keys keep going to the window.
 class AccessibleForm : public QAccessibleWidget {
 public:
     explicit AccessibleForm(Form1& form);
@@ -25,24 +31,30 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
-    // Tells the reader that what spoken control `index` says has changed.
-    void announce(std::size_t index);
-
 private:
+    static constexpr std::size_t kNone = std::size_t(-1);
+
     const std::vector<std::size_t>& inView() const;
     QAccessibleInterface* interfaceOf(std::size_t index) const;
-    // Controls showed or hid: the reader hears which children left the view
-    // and which came into it, once the change is complete.
-    void viewMayHaveChanged();
-    void announceView();
+    // The control the reader's focus belongs on, kNone where there is none.
+    std::size_t focusIndex() const;
+    void catchUpLater();
+    void catchUp();
+    void tellNames(const std::vector<std::size_t>& now);
+    void tellView(const std::vector<std::size_t>& now);
+    void tellFocus();
 
     Form1& form_;
     std::vector<SpokenControl> spoken_;
+    QHash<const Control*, std::size_t> indexOf_;
     // Made on first use and registered with Qt, which hands out their ids.
     mutable std::vector<QAccessible::Id> ids_;
-    // The children as the reader was last told of them.
+    // What the reader was last told: the children, the names, the focus.
     std::vector<std::size_t> toldView_;
-    bool viewCheckPosted_ = false;
+    std::vector<QString> toldNames_;
+    std::size_t toldFocus_ = kNone;
+    bool toldFocusAnswers_ = false;
+    bool catchUpPosted_ = false;
     // The spoken controls in view, as found at the window's arrangement.
     mutable std::vector<std::size_t> inView_;
     mutable std::optional<std::uint64_t> inViewArrangement_;

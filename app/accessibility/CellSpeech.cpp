@@ -46,15 +46,24 @@ QString cellContents(const GameState& state, int cell)
     return words;
 }
 
+QString cellPlace(int cell)
+{
+    return QStringLiteral("row %1, column %2").arg(board::rowOf(cell) + 1).arg(board::columnOf(cell) + 1);
+}
+
 QString cellName(const GameState& state, int cell)
 {
-    QString name = QStringLiteral("row %1, column %2").arg(board::rowOf(cell) + 1).arg(board::columnOf(cell) + 1);
-    if (cell == state.playerCell) {
-        name += QStringLiteral(", player");
-    } else if (cell == state.targetCell) {
-        name += QStringLiteral(", target");
+    if (cell != state.playerCell) {
+        const QString role = cell == state.targetCell ? QStringLiteral(", target: ") : QStringLiteral(": ");
+        return cellPlace(cell) + role + cellContents(state, cell);
     }
-    return name + QStringLiteral(": ") + cellContents(state, cell);
+    // The player's own cell also says where its move leads, so a turn is
+    // heard whole without looking for the target.
+    const QString target = state.targetCell < 0 ? QStringLiteral("outside the playing field")
+                                                : cellPlace(state.targetCell) + QStringLiteral(", ") +
+                                                      cellContents(state, state.targetCell);
+    return cellPlace(cell) + QStringLiteral(", player: ") + cellContents(state, cell) + QStringLiteral("; target: ") +
+           target;
 }
 
 }  // namespace speech

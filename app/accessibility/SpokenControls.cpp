@@ -45,12 +45,8 @@ void addBoard(std::vector<SpokenControl>& spoken, Form1& form)
     F& ui = form.controls();
     const Game& game = form.game();
     for (int cell = 0; cell < board::kCells; ++cell) {
-        spoken.push_back({&ui.Picture1[cell],
-                          QAccessible::Button,
-                          [&game, cell] { return speech::cellName(game, cell); },
-                          [&game, cell] { return speech::cellContents(game, cell); },
-                          {&ui.Label1[cell], &ui.Label2[cell]},
-                          {}});
+        spoken.push_back(
+            {&ui.Picture1[cell], QAccessible::Button, [&game, cell] { return speech::cellName(game, cell); }, {}, {}});
     }
 }
 
@@ -61,23 +57,18 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
     Control* control = row.control(ui, form.game());
     auto* label = dynamic_cast<Label*>(control);
     const char* words = row.words;
-    SpokenControl spoken{control, row.role, [words] { return QString::fromUtf8(words); }, {}, {}, row.key};
+    SpokenControl spoken{control, row.role, [words] { return QString::fromUtf8(words); }, {}, row.key};
     switch (row.speech) {
     case Speech::Caption:
         spoken.name = [control] { return captionOf(*control); };
-        if (row.role == QAccessible::StaticText) {
-            spoken.speaksFrom = {label};
-        }
         break;
     case Speech::Counter:
-        spoken.name = [words, label] { return QString::fromUtf8(words) + QStringLiteral(", ") + label->caption(); };
         spoken.value = [label] { return label->caption(); };
-        spoken.speaksFrom = {label};
         break;
     case Speech::Entry:
-        // The prompt above the box asks for what goes in it.
+        // The prompt above the box asks for what goes in it; Qt's own line
+        // edit tells what was typed.
         spoken.name = [&ui] { return ui.Label36.caption(); };
-        spoken.value = [&ui] { return ui.Text1.text(); };
         break;
     case Speech::HiScoreList:
         spoken.name = [words, &ui] {
@@ -85,11 +76,9 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
             const QString title = QString::fromUtf8(words);
             return rows.isEmpty() ? title : title + QStringLiteral(": ") + rows;
         };
-        spoken.speaksFrom = {label};
         break;
     case Speech::Result:
         spoken.name = [&ui] { return resultLines(ui); };
-        spoken.speaksFrom = {&ui.Label5, &ui.Label17};
         break;
     case Speech::Words:
     case Speech::Board:

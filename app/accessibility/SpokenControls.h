@@ -7,16 +7,17 @@
 
 class Control;
 class Form1;
-class Label;
 
 // One control as a screen reader meets it: a role, a name, maybe a value,
-// the captions whose changes change what it says, and the key that clicks it.
+// and the key that clicks it.
 struct SpokenControl {
     Control* control;  // where it lies, whether it is in view, what a press clicks
     QAccessible::Role role;
     std::function<QString()> name;
-    std::function<QString()> value;  // empty where the control has none
-    std::vector<Label*> speaksFrom;
+    // A counter's number, read when the player asks: it ticks too often to
+    // be part of a name the reader is told of at every change. Empty where
+    // the control has none.
+    std::function<QString()> value;
     Qt::Key key = Qt::Key_unknown;
 
     // A button is pressed as it is clicked.

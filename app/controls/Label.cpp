@@ -73,9 +73,6 @@ void Label::setCaption(const QString& caption)
         fitToCaption();
     }
     repaint();
-    if (onCaptionChanged) {
-        onCaptionChanged();
-    }
 }
 
 void Label::setForeColor(Colour colour)

@@ -39,10 +39,6 @@ public:
     void paint(QPainter& painter) const override;
     bool opaque() const override { return !transparent_; }
 
-    // Told after every change of the caption, so a screen reader hears the
-    // counters and messages as they change.
-    std::function<void()> onCaptionChanged;
-
 private:
     void fitToCaption();
 
