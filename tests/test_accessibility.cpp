@@ -197,12 +197,15 @@ private slots:
                  QStringList{"F1"});
         QCOMPARE(tree()->text(QAccessible::Description), QStringLiteral("menu"));
 
+        // The reader's calls return first; the second press finds "new game"
+        // covered by the panel the first one opened, and is dropped.
         item->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(player->screen(), Screen::Menu);  // the reader's call returns first
-        QCoreApplication::sendPostedEvents();
+        press(childNamed(QStringLiteral("new game")));
         QCOMPARE(player->screen(), Screen::HowToPlay);
         QCOMPARE(tree()->text(QAccessible::Description), QStringLiteral("how to play"));
         QVERIFY(!childNamed(QStringLiteral("new game")));
+        player->press(Qt::Key_Escape);
+        QCOMPARE(player->screen(), Screen::Menu);
     }
 
     // On every screen the reader hears some controls it names, and only
