@@ -275,6 +275,8 @@ private slots:
         QVERIFY(!framed(ui.Label22));  // the Return that saved the name was no key on the menu
         p.press(Qt::Key_Down);
         QVERIFY(framed(ui.Label23));
+        p.press(Qt::Key_Tab, Qt::ShiftModifier);  // and back up
+        QVERIFY(framed(ui.Label22) && !framed(ui.Label23));
     }
 
     // A whole game with the keys alone: Return starts it from the menu,
