@@ -2,6 +2,7 @@
 // numbers, the layout, the counters at their start and the countdown.
 #include "board/Dealing.h"
 #include "support/DealScript.h"
+#include "support/ScriptedRandom.h"
 #include "support/StartedWindow.h"
 #include "support/SwitchableRandom.h"
 
@@ -284,38 +285,29 @@ private slots:
         }
     }
 
+    // Dealing on its own, no window: a black hole drawn for the start cell
+    // is drawn again, with both its draws; a door drawn on the start cell or
+    // past the last cell is drawn again.
     void startCellIsRedealtWithBothDraws()
     {
         DealScript script;
-        script.door(307);
-        // Cell 0: a hard roll that makes a black hole, then an easy family 2.
+        // A hard roll that makes a black hole, then an easy family 2.
         script.draws << DealScript::drawFor(0, 100) << DealScript::drawFor(3, 3);
         script.arrow(2, 3, 4, 1);
-        for (int cell = 1; cell < 307; ++cell) {
-            script.arrow(1, 1, 1, 0);
-        }
-        ScriptedLevel level(script.draws);
-        Game& scripted = level.game();
-        scripted.BuildLevel();
-        QCOMPARE(level.random->remaining(), 0);
-        QCOMPARE(scripted.cellCodes(0, 0), CellValue("2a"));
-        QCOMPARE(scripted.cellCodes(0, 1), CellValue("3"));
+        ScriptedRandom random(script.draws);
+        const dealing::Tile tile = dealing::drawTile(random, board::kStartCell, 1, dealing::hardChance(1));
+        QCOMPARE(random.remaining(), 0);
+        QCOMPARE(tile.code, CellValue("2a"));
+        QCOMPARE(tile.first, 3);
     }
-
     void doorIsRedealtOnTheStartAndPastTheEnd()
     {
         DealScript script;
         script.draws << DealScript::drawFor(0, 308) << DealScript::drawFor(308, 308);
         script.door(5);
-        for (int cell = 0; cell < 307; ++cell) {
-            script.arrow(3, 2, 2, 0);
-        }
-        ScriptedLevel level(script.draws);
-        Game& scripted = level.game();
-        scripted.BuildLevel();
-        QCOMPARE(level.random->remaining(), 0);
-        QCOMPARE(scripted.cellCodes(5, 0), CellValue("door"));
-        QCOMPARE(scripted.cellCodes(0, 0), CellValue(3));
+        ScriptedRandom random(script.draws);
+        QCOMPARE(dealing::drawDoorCell(random), 5);
+        QCOMPARE(random.remaining(), 0);
     }
 
     void blackHoleKeepsTheCaptionsItsLabelsHad()

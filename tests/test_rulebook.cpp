@@ -29,20 +29,21 @@ private slots:
         QTest::addColumn<QString>("phrase");
         QTest::addColumn<QString>("figure");
         QTest::newRow("time bonus at the start")
-            << "TIME BONUS - LEVEL START=(\\d+) POINTS" << QString::number(kTimeBonusAtStart);
-        QTest::newRow("time bonus step") << "START=\\d+ POINTS\\. -(\\d+) POINTS" << QString::number(kTimeBonusStep);
-        QTest::newRow("time bonus tick") << "EVERY (\\S+) SECONDS" << inSeconds(kTimeBonusTickMs);
+            << R"(TIME BONUS - LEVEL START=(\d+) POINTS)" << QString::number(kTimeBonusAtStart);
+        QTest::newRow("time bonus step") << R"(START=\d+ POINTS\. -(\d+) POINTS)" << QString::number(kTimeBonusStep);
+        QTest::newRow("time bonus tick") << R"(EVERY (\S+) SECONDS)" << inSeconds(kTimeBonusTickMs);
         // Told as 300, played from 200: intended, see the rulebook.
         QTest::newRow("fast click at the start, as told")
-            << "FAST CLICK - click start= (\\d+) points" << QString::number(kFastClickAtStartAsTold);
-        QTest::newRow("fast click step") << "start= \\d+ points\\. -(\\d+) points" << QString::number(kFastClickStep);
-        QTest::newRow("fast click tick") << "every (\\d+) tenths of a second"
+            << R"(FAST CLICK - click start= (\d+) points)" << QString::number(kFastClickAtStartAsTold);
+        QTest::newRow("fast click step") << R"(start= \d+ points\. -(\d+) points)" << QString::number(kFastClickStep);
+        QTest::newRow("fast click tick") << R"(every (\d+) tenths of a second)"
                                          << QString::number(kFastClickTickMs / 100);
-        QTest::newRow("clicks at the start") << "clicks - level start (\\d+) points" << QString::number(kClicksAtStart);
-        QTest::newRow("click cost") << "-(\\d+) points every click" << QString::number(kClickCost);
-        QTest::newRow("points per cell moved") << "shifts multiplied for (\\w+)" << inWords(kMovePointsPerCell);
-        QTest::newRow("door points") << "door -(\\d+) points for each level" << QString::number(kDoorPoints);
-        QTest::newRow("square points") << "base to height for (\\w+) points" << inWords(kSquarePointsPerCell);
+        QTest::newRow("clicks at the start")
+            << R"(clicks - level start (\d+) points)" << QString::number(kClicksAtStart);
+        QTest::newRow("click cost") << R"(-(\d+) points every click)" << QString::number(kClickCost);
+        QTest::newRow("points per cell moved") << R"(shifts multiplied for (\w+))" << inWords(kMovePointsPerCell);
+        QTest::newRow("door points") << R"(door -(\d+) points for each level)" << QString::number(kDoorPoints);
+        QTest::newRow("square points") << R"(base to height for (\w+) points)" << inWords(kSquarePointsPerCell);
     }
     void theHelpTextQuotesTheRulebook()
     {

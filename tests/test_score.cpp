@@ -1,7 +1,9 @@
 // The counters and the total: level start, the time bonus and fast-click
-// steps, and the squares that count twice.
+// steps, and the squares that count twice. No window is started.
+#include "support/BareGame.h"
 #include "support/BoardSetup.h"
-#include "support/StartedWindow.h"
+
+#include <QTest>
 
 class ScoreTest : public QObject {
     Q_OBJECT
@@ -9,110 +11,93 @@ class ScoreTest : public QObject {
 private slots:
     void init()
     {
-        window = std::make_unique<StartedWindow>();
-        QVERIFY(!window->failure);
-        Game& game = window->game();
-        game.levelNumber = 1;
-        game.doorScore = 0;
-        game.prevLevelsScore = 0;
-        game.BuildLevel();
+        bare = std::make_unique<BareGame>();
+        clearBoard(bare->game);
+        bare->game.ResetLevelCounters();
     }
-    void cleanup() { window.reset(); }
-
-    void levelStartsAtThirteenThousand()
-    {
-        window->game().StepSquares();
-        QCOMPARE(window->ui().Label16.caption(), QStringLiteral("13000"));
-    }
+    void cleanup() { bare.reset(); }
 
     // Until the first squares tick the total still holds the squares the
-    // last level ended with; the tick puts them right.
-    void lastLevelsSquaresLingerUntilTheFirstTick()
+    // last level ended with; the tick puts them right. The door points and
+    // the score carried join the total.
+    void levelStartTotal_data()
     {
-        Game& game = window->game();
-        game.squaresScore = 250;
-        game.BuildLevel();
-        QCOMPARE(window->ui().Label16.caption(), QStringLiteral("13250"));
+        QTest::addColumn<int>("lastSquares");
+        QTest::addColumn<int>("door");
+        QTest::addColumn<int>("carried");
+        QTest::newRow("first level") << 0 << 0 << 0;
+        QTest::newRow("last level's squares") << 250 << 0 << 0;
+        QTest::newRow("door points and score carried") << 0 << 20000 << 31415;
+    }
+    void levelStartTotal()
+    {
+        QFETCH(int, lastSquares);
+        QFETCH(int, door);
+        QFETCH(int, carried);
+        Game& game = bare->game;
+        game.squaresScore = lastSquares;
+        game.doorScore = door;
+        game.prevLevelsScore = carried;
+        game.ResetLevelCounters();
+        QCOMPARE(bare->ui.Label16.caption(), QString::number(13000 + lastSquares + door + carried));
         game.StepSquares();
-        QCOMPARE(window->ui().Label16.caption(), QStringLiteral("13000"));
+        QCOMPARE(bare->ui.Labeldoor.caption(), QString::number(door));
+        QCOMPARE(bare->ui.Label21.caption(), QString::number(carried));
+        QCOMPARE(bare->ui.Label16.caption(), QString::number(13000 + door + carried));
     }
 
-    void carriedScoresJoinTheTotal()
-    {
-        Game& game = window->game();
-        game.doorScore = 20000;
-        game.prevLevelsScore = 31415;
-        game.BuildLevel();
-        game.StepSquares();
-        QCOMPARE(window->ui().Labeldoor.caption(), QStringLiteral("20000"));
-        QCOMPARE(window->ui().Label21.caption(), QStringLiteral("31415"));
-        QCOMPARE(window->ui().Label16.caption(), QString::number(13000 + 20000 + 31415));
-    }
-
-    void squaresCountTwice_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("points");
-        QTest::newRow("2x2") << 2 << 40;
-        QTest::newRow("3x3") << 3 << 250;
-        QTest::newRow("4x4") << 4 << 880;
-    }
+    // A 3x3 square of used cells is worth 250 (four of side 2, one of
+    // side 3): shown in its counter and counted twice in the total.
     void squaresCountTwice()
     {
-        QFETCH(int, side);
-        QFETCH(int, points);
-        Game& game = window->game();
-        for (int cell = 0; cell < board::kCells; ++cell) {
-            game.cellCodes(cell, CellCodes::kUsedMark) = 0;
-        }
-        for (int r = 6; r < 6 + side; ++r) {
-            for (int c = 9; c < 9 + side; ++c) {
+        Game& game = bare->game;
+        for (int r = 6; r < 9; ++r) {
+            for (int c = 9; c < 12; ++c) {
                 game.cellCodes(r * 22 + c, CellCodes::kUsedMark) = 1;
             }
         }
         game.StepSquares();
         // The game keeps the count where the squares timer and the total
         // read it.
-        QCOMPARE(int(game.squaresScore), points);
-        QCOMPARE(window->ui().Label29.caption(), QString::number(points));
-        QCOMPARE(window->ui().Label16.caption(), QString::number(13000 + 2 * points));
+        QCOMPARE(int(game.squaresScore), 250);
+        QCOMPARE(bare->ui.Label29.caption(), QStringLiteral("250"));
+        QCOMPARE(bare->ui.Label16.caption(), QString::number(13000 + 2 * 250));
     }
 
     void timeBonusRunsDownToZeroAndStays()
     {
-        Game& game = window->game();
-        game.StepSquares();
+        Game& game = bare->game;
         game.StepTimeBonus();
-        QCOMPARE(window->ui().Label7.caption(), QStringLiteral("9990"));
-        QCOMPARE(window->ui().Label16.caption(), QStringLiteral("12990"));
+        QCOMPARE(bare->ui.Label7.caption(), QStringLiteral("9990"));
+        QCOMPARE(bare->ui.Label16.caption(), QStringLiteral("12990"));
         for (int tick = 1; tick < 1000; ++tick) {
             game.StepTimeBonus();
         }
-        QCOMPARE(window->ui().Label7.caption(), QStringLiteral("0"));
+        QCOMPARE(bare->ui.Label7.caption(), QStringLiteral("0"));
         game.StepTimeBonus();
-        QCOMPARE(window->ui().Label7.caption(), QStringLiteral("0"));
-        QCOMPARE(window->ui().Label16.caption(), QStringLiteral("3000"));
+        QCOMPARE(bare->ui.Label7.caption(), QStringLiteral("0"));
+        QCOMPARE(bare->ui.Label16.caption(), QStringLiteral("3000"));
     }
 
     // After a move the bank shows with 190, 180, ... 10 on top, then bare.
     void fastClickRunsDownOverTheBank()
     {
-        Game& game = window->game();
+        Game& game = bare->game;
         game.fastClickBank = 500;
         game.fastClickBonus = 200;
         for (int tick = 1; tick <= 19; ++tick) {
             game.StepFastClick();
-            QCOMPARE(window->ui().Label8.caption(), QString::number(500 + 200 - 10 * tick));
+            QCOMPARE(bare->ui.Label8.caption(), QString::number(500 + 200 - 10 * tick));
         }
         for (int tick = 20; tick <= 40; ++tick) {
             game.StepFastClick();
-            QCOMPARE(window->ui().Label8.caption(), QStringLiteral("500"));
+            QCOMPARE(bare->ui.Label8.caption(), QStringLiteral("500"));
             QVERIFY(game.fastClickBonus > 0 && game.fastClickBonus <= 2);
         }
     }
 
 private:
-    std::unique_ptr<StartedWindow> window;
+    std::unique_ptr<BareGame> bare;
 };
 
 QTEST_MAIN(ScoreTest)

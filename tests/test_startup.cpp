@@ -194,31 +194,6 @@ private slots:
                                                        "it in: neither XDG_DATA_HOME nor HOME names one, and the "
                                                        "system gives you no home folder."));
     }
-
-    void refusedDatabaseIsNamedAndLeftAsItWas_data()
-    {
-        QTest::addColumn<QByteArray>("content");
-        QTest::newRow("random bytes") << QByteArray(8192, '\x5a');
-        QTest::newRow("plain text") << QByteArray("this is not a database\n");
-    }
-    void refusedDatabaseIsNamedAndLeftAsItWas()
-    {
-        QFETCH(QByteArray, content);
-        ProgramFolder folder;
-        QFile file(folder.database());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-        file.close();
-        const auto failure = startUpIn(folder);
-        QVERIFY(failure);
-        QVERIFY2(failure->contains(folder.database()), qPrintable(*failure));
-        QCOMPARE(bytesOf(folder.database()), content);
-
-        ScriptedMessageBoxes boxes;
-        reportStartupFailure(boxes, *failure);
-        QCOMPARE(boxes.titles, QStringList{QStringLiteral("QUORBIT")});
-        QCOMPARE(boxes.prompts, QStringList{*failure});
-    }
 };
 
 QTEST_MAIN(StartupTest)

@@ -199,22 +199,6 @@ private slots:
         QCOMPARE(rnd.remaining(), qsizetype(0));
     }
 
-    void counterUpdateSql_data()
-    {
-        QTest::addColumn<int>("counter");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("5123") << 5123 << "UPDATE temp SET dato1='5123'WHERE dato= 'nummag'";
-        QTest::newRow("200") << 200 << "UPDATE temp SET dato1='200'WHERE dato= 'nummag'";
-        QTest::newRow("negative") << -5 << "UPDATE temp SET dato1='-5'WHERE dato= 'nummag'";
-    }
-
-    void counterUpdateSql()
-    {
-        QFETCH(int, counter);
-        QFETCH(QString, expected);
-        QCOMPARE(::counterUpdateSql(counter), expected);
-    }
-
     void counterFromField_data()
     {
         QTest::addColumn<QVariant>("dato1");
