@@ -7,6 +7,9 @@
 
 namespace {
 
+constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
+                               "sync tool): close that program, then try again";
+
 struct CauseOfCode {
     int code;  // an extended code, or a primary code that stands for all of its kind
     const char* cause;
@@ -20,8 +23,8 @@ struct CauseOfCode {
 constexpr CauseOfCode kCauses[] = {
     {SQLITE_NOTADB, "wrong password or not a Quorbit database"},
     {SQLITE_CORRUPT, "the file is damaged"},
-    {SQLITE_BUSY, "the file is in use by another program"},
-    {SQLITE_LOCKED, "the file is in use by another program"},
+    {SQLITE_BUSY, kInUse},
+    {SQLITE_LOCKED, kInUse},
     {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running)"},
     {SQLITE_READONLY, "the file or its folder is read-only"},
     {SQLITE_PERM, "access to the file is denied"},
@@ -46,6 +49,15 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     int extended = resultCode;
     if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);
+    }
+    // A journal left by a crash is removed before the file is read again; the
+    // engine says only that it could not delete it.
+    if (extended == SQLITE_IOERR_DELETE && folderIsReadOnly(file)) {
+        return DatabaseError(file, QStringLiteral("the journal a crash left beside it must be removed first, and its "
+                                                  "folder %1 cannot be written by you: ask the folder's owner for "
+                                                  "write access, or move the file and its -journal together into "
+                                                  "a folder of your own")
+                                       .arg(folderOf(file)));
     }
     if (primary == SQLITE_CANTOPEN && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("its folder is read-only, and the game must write a journal file "

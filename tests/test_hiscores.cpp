@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(window->ui().Label33.caption(), scores);
         QCOMPARE(window->ui().Label34.caption(), levels);
         if (rows > 0) {
-            QCOMPARE(int(window->game().cellIndex), rows);
+            QCOMPARE(int(window->game().cellIndex), std::min(rows, 10));  // rows beyond the ten are not read
         }
     }
 
