@@ -162,20 +162,29 @@ private slots:
     void namesAreStoredAsTyped_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("blanks only") << "   ";
-        QTest::newRow("one blank") << " ";
-        QTest::newRow("blanks around") << "  Ann  ";
-        QTest::newRow("apostrophe") << "O'Brien";
-        QTest::newRow("double quotes") << "the \"best\"";
-        QTest::newRow("statement inside") << "');DROP TABLE hiscores;--";
-        QTest::newRow("non-Latin letters") << QStringLiteral("Ζωή 山田 Ёлка");
-        QTest::newRow("emoji") << QStringLiteral("🙂 Çağla");
-        QTest::newRow("full box") << "1234567890123456789012345";
-        QTest::newRow("right-to-left override") << QStringLiteral("\u202EAnn");
+        QTest::addColumn<QStringList>("tableMadeBy");  // empty: the game's own table
+        QTest::newRow("blanks only") << "   " << QStringList();
+        QTest::newRow("one blank") << " " << QStringList();
+        QTest::newRow("blanks around") << "  Ann  " << QStringList();
+        QTest::newRow("apostrophe") << "O'Brien" << QStringList();
+        QTest::newRow("double quotes") << "the \"best\"" << QStringList();
+        QTest::newRow("statement inside") << "');DROP TABLE hiscores;--" << QStringList();
+        QTest::newRow("non-Latin letters") << QStringLiteral("Ζωή 山田 Ёлка") << QStringList();
+        QTest::newRow("emoji") << QStringLiteral("🙂 Çağla") << QStringList();
+        QTest::newRow("full box") << "1234567890123456789012345" << QStringList();
+        QTest::newRow("right-to-left override") << QStringLiteral("\u202EAnn") << QStringList();
+        QTest::newRow("another tool added a fourth column")
+            << "Ann"
+            << QStringList{"DROP TABLE hiscores",
+                           "CREATE TABLE hiscores(nome TEXT, punteggio INTEGER, livello INTEGER, quando TEXT)"};
     }
     void namesAreStoredAsTyped()
     {
         QFETCH(QString, name);
+        QFETCH(QStringList, tableMadeBy);
+        for (const QString& statement : tableMadeBy) {
+            window->game().cn.execute(statement);
+        }
         addRow(QStringLiteral("already there"), 100, 1);
 
         save(name, QStringLiteral("48210"), 3);
