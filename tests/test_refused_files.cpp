@@ -23,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -133,13 +134,34 @@ QString counterSetTo(const char* text)
     return QStringLiteral("UPDATE temp SET dato1='%1' WHERE dato='nummag'").arg(QLatin1String(text));
 }
 
+// What a crash in the middle of a save leaves: the file, and beside it the
+// journal that undoes the change begun. Anybody may write both.
+void writeGameFileWithHotJournal(const QString& path)
+{
+    writeGameFileForAll(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        Connection cn;
+        cn.open(path);
+        cn.execute(QStringLiteral("BEGIN"));
+        cn.execute(QStringLiteral("UPDATE hiscores SET nome = nome || ' changed'"));
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+    ::chmod(QFile::encodeName(path + "-journal").constData(), 0666);
+}
+
 struct StartUpCase {
     const char* name;
     void (*makeDatabase)(const QString& path);  // null: the folder has no qb.mdb
     bool folderWritable;
     const char* cause;                     // null: the game starts
     const char* missingPicture = nullptr;  // removed from images/ before the start
+    bool withoutFonts = false;             // a font configuration that finds none: said once
+    bool undoneByJournal = false;          // the engine puts back what the journal holds
 };
+
+const QString kNoFaces = QStringLiteral("quorbit: none of the faces the game draws its text in is installed");
 
 const StartUpCase kCases[] = {
     {"good folder", nullptr, true, nullptr},
@@ -158,6 +180,11 @@ const StartUpCase kCases[] = {
     {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
     {"unwritable folder, qb.mdb writable", writeGameFileForAll, false,
      "its folder is read-only, and the game must write a journal file beside it while it saves"},
+    {"unwritable folder, a crash's journal beside qb.mdb", writeGameFileWithHotJournal, false,
+     "the journal a crash left beside it must be removed first, and its folder", nullptr, false, true},
+    {"a link that leads round in a loop", [](const QString& path) { QFile::link(QStringLiteral("qb.mdb"), path); },
+     true, "it is a link to qb.mdb, and the links lead round in a loop: point the link at the file"},
+    {"no font at all", nullptr, true, nullptr, nullptr, true},
     // Opening any of these waits, or reads for ever: each is refused at once.
     {"a named pipe", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }, true,
      "it is a named pipe (FIFO), not a file"},
@@ -189,10 +216,13 @@ private:
 
 // Starts the program of the command line headless, in the folder it is to run
 // in.
-void startOffscreen(QProcess& process, const QStringList& command, const QString& folder)
+void startOffscreen(QProcess& process, const QStringList& command, const QString& folder, const QString& fontConfig)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!fontConfig.isEmpty()) {
+        environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
+    }
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(command.first(), command.mid(1));
@@ -265,8 +295,13 @@ private slots:
                 command = QStringList{setpriv} + kAsNobody + command;
             }
         }
+        QTemporaryDir fonts;
+        const QString noFonts = fonts.filePath(QStringLiteral("fonts.conf"));
+        if (situation.withoutFonts) {
+            writeBytes(noFonts, "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+        }
         QProcess probe;
-        startOffscreen(probe, command, folder.path());
+        startOffscreen(probe, command, folder.path(), situation.withoutFonts ? noFonts : QString());
         QVERIFY2(probe.waitForFinished(kWaitMs), qPrintable(probe.errorString()));
         const QString out = QString::fromUtf8(probe.readAllStandardOutput());
         const QString err = QString::fromUtf8(probe.readAllStandardError());
@@ -276,6 +311,7 @@ private slots:
             QVERIFY2(probe.exitCode() == 0, qPrintable(out + err));
             QCOMPARE(out, QString());
             QVERIFY(QFileInfo(folder.database()).isFile());
+            QCOMPARE(err.count(kNoFaces), situation.withoutFonts ? 1 : 0);
             return;
         }
         QVERIFY2(probe.exitCode() == 1, qPrintable(out + err));
@@ -284,7 +320,7 @@ private slots:
             return;
         }
         QCOMPARE(entriesOf(folder.path()), entriesBefore);
-        QVERIFY(bytesOf(folder.database()) == bytesBefore);
+        QVERIFY(situation.undoneByJournal || bytesOf(folder.database()) == bytesBefore);
     }
 };
 
