@@ -108,13 +108,20 @@ private slots:
         QTest::addColumn<QString>("display");  // empty: unset
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("output");  // empty: a pipe; "closed": none at all; else a file
         const QString noDisplay = QStringLiteral("quorbit: no display could be opened; start the game on a desktop (or "
                                                  "over ssh -X from one), or on a virtual display: xvfb-run quorbit\n");
-        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "";
-        QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense");
-        QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay;
-        QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay;
+        const QString full = QStringLiteral("quorbit: cannot write to standard output: No space left on device\n");
+        const QString closed = QStringLiteral("quorbit: cannot write to standard output: Bad file descriptor\n");
+        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "" << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "" << "";
+        QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense") << "";
+        QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay << "";
+        QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay << "";
+        QTest::newRow("--help into a full disk") << QStringList{"--help"} << "" << 1 << full << "/dev/full";
+        QTest::newRow("--version into a full disk") << QStringList{"--version"} << "" << 1 << full << "/dev/full";
+        QTest::newRow("--help, output closed") << QStringList{"--help"} << "" << 1 << closed << "closed";
+        QTest::newRow("--version, output closed") << QStringList{"--version"} << "" << 1 << closed << "closed";
     }
 
     void withoutADisplay()
@@ -123,6 +130,7 @@ private slots:
         QFETCH(QString, display);
         QFETCH(int, status);
         QFETCH(QString, err);
+        QFETCH(QString, output);
         QTemporaryDir home;
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("HOME"), home.path());
@@ -132,7 +140,16 @@ private slots:
         }
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUORBIT_PROGRAM), arguments);
+        if (output == QLatin1String("closed")) {
+            // The shell starts the game with its standard output closed.
+            program.start(QStringLiteral("/bin/sh"),
+                          QStringList{"-c", R"(exec "$0" "$@" >&-)", QStringLiteral(QUORBIT_PROGRAM)} + arguments);
+        } else {
+            if (!output.isEmpty()) {
+                program.setStandardOutputFile(output);
+            }
+            program.start(QStringLiteral(QUORBIT_PROGRAM), arguments);
+        }
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);
