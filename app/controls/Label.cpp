@@ -5,22 +5,44 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
+// How many lines `text` takes when wrapped at `width` in `font`: the count,
+// unlike the height, is the same whatever faces its characters come from.
+int wrappedLineCount(const QString& text, const QFont& font, qreal width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    int lines = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        ++lines;
+    }
+    layout.endLayout();
+    return std::max(lines, 1);
+}
+
 // Each line of a caption of several lines (a row of a list column) is laid
 // out as a paragraph of its own, so that direction marks in one (a name typed
 // with a right-to-left override) end with it and turn none of the rows below.
-// The lines follow each other as the lines of one text would: the font's
-// leading between them, each on a whole pixel. An empty line keeps its place.
-void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption, qreal leading)
+// The lines follow each other at the font's own line pitch, each on a whole
+// pixel, however tall a face a character falls back to: a column's rows stay
+// in line with its neighbours'. An empty line keeps its place.
+void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption)
 {
+    const QFontMetricsF metrics(painter.font());
     QRectF rest(area);
     for (const QString& line : caption.split(QChar(10))) {
-        QRectF drawn;
-        painter.drawText(rest, flags, line.isEmpty() ? QStringLiteral(" ") : line, &drawn);
-        rest.setTop(std::ceil(rest.top() + drawn.height() + leading));
+        const QString shown = line.isEmpty() ? QStringLiteral(" ") : line;
+        painter.drawText(rest, flags, shown);
+        rest.setTop(std::ceil(rest.top() + wrappedLineCount(shown, painter.font(), rest.width()) * metrics.lineSpacing()));
         if (rest.height() <= 0) {
             return;
         }
@@ -60,7 +82,7 @@ void Label::paint(QPainter& painter) const
     // shows the middle of the line rather than only its top.
     const int lineHeight = painter.fontMetrics().height();
     const QRect area = lineHeight > rect.height() ? rect.adjusted(0, (rect.height() - lineHeight) / 2, 0, 0) : rect;
-    drawLines(painter, area, textFlags(), caption_, QFontMetricsF(qfont()).leading());
+    drawLines(painter, area, textFlags(), caption_);
 }
 
 void Label::setCaption(const QString& caption)
