@@ -143,8 +143,8 @@ void Connection::addRow(const QString& table, const QList<QVariant>& values)
 {
     requireOpen();
     const QList<TableLayout>& tables = gameTables();
-    const auto layout =
-        std::find_if(tables.cbegin(), tables.cend(), [&table](const TableLayout& known) { return known.name == table; });
+    const auto layout = std::find_if(tables.cbegin(), tables.cend(),
+                                     [&table](const TableLayout& known) { return known.name == table; });
     if (layout == tables.cend() || values.size() > layout->columns.size()) {
         throw std::invalid_argument("Connection::addRow: not a game table, or too many values");
     }

@@ -21,20 +21,18 @@ constexpr std::size_t kJournalSuffixLength = sizeof "-journal" - 1;
 
 }  // namespace
 
-std::size_t longestEnginePath()
-{
-    return std::size_t(sqlite3_vfs_find(nullptr)->mxPathname) - kJournalSuffixLength;
-}
+std::size_t longestEnginePath() { return std::size_t(sqlite3_vfs_find(nullptr)->mxPathname) - kJournalSuffixLength; }
 
 void requirePathTheEngineTakes(const QString& path)
 {
     const QString absolute = absolutePath(path);
     if (const auto length = std::size_t(systemPath(absolute).size()); length > longestEnginePath()) {
-        throw DatabaseError(absolute, QStringLiteral("its path is %1 bytes long, and the database engine takes paths of "
-                                                     "at most %2 bytes: keep it in a folder with a shorter path (for an "
-                                                     "installed copy, set XDG_DATA_HOME to one)")
-                                          .arg(length)
-                                          .arg(longestEnginePath()));
+        throw DatabaseError(absolute,
+                            QStringLiteral("its path is %1 bytes long, and the database engine takes paths of "
+                                           "at most %2 bytes: keep it in a folder with a shorter path (for an "
+                                           "installed copy, set XDG_DATA_HOME to one)")
+                                .arg(length)
+                                .arg(longestEnginePath()));
     }
 }
 

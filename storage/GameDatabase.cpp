@@ -23,8 +23,9 @@ enum TableInfoColumn { kInfoName = 1, kInfoType, kInfoNotNull, kInfoDefault, kIn
 // itself: it may be empty, has a default, or numbers the rows.
 bool fillsItself(const RecordSet& info, int row)
 {
-    const bool rowNumber = info.value(kInfoKey, row).toInt() > 0 &&
-                           info.value(kInfoType, row).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
+    const bool rowNumber =
+        info.value(kInfoKey, row).toInt() > 0 &&
+        info.value(kInfoType, row).toString().compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0;
     return info.value(kInfoNotNull, row).toInt() == 0 || !info.value(kInfoDefault, row).isNull() || rowNumber;
 }
 

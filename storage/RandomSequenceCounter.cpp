@@ -20,7 +20,10 @@ const QString kCounterRemedy =
     QStringLiteral(". Resetting the hi-scores does not mend this; a new file does: move this one away and start the "
                    "game again, and it makes a new file with an empty hi-score list");
 
-DatabaseError badCounter(const QString& file, const QString& what) { return DatabaseError(file, what + kCounterRemedy); }
+DatabaseError badCounter(const QString& file, const QString& what)
+{
+    return DatabaseError(file, what + kCounterRemedy);
+}
 
 // The stored value as the player can read it: bytes that are not printable
 // text (a NUL in a blob, a control character) as \xNN.

@@ -113,8 +113,10 @@ private slots:
                                                  "over ssh -X from one), or on a virtual display: xvfb-run quorbit\n");
         const QString full = QStringLiteral("quorbit: cannot write to standard output: No space left on device\n");
         const QString closed = QStringLiteral("quorbit: cannot write to standard output: Bad file descriptor\n");
-        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "" << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "" << "";
+        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << ""
+                                << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << ""
+                                   << "";
         QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense") << "";
         QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay << "";
         QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay << "";

@@ -20,8 +20,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -258,8 +258,8 @@ private slots:
             << QVariant("32767.5") << 0 << "the counter 32767.5 is outside -32768..32767";
         QTest::newRow("-32769") << QVariant("-32769") << 0 << "the counter -32769 is outside -32768..32767";
         QTest::newRow("beyond 32 bits") << QVariant("1e10") << 0 << "the counter 1e10 is outside -32768..32767";
-        QTest::newRow("a blob with a NUL") << QVariant(QByteArray("1\0\xff", 3)) << 0
-                                           << "the counter in table temp is not a number: '1\\x00\\xff'";
+        QTest::newRow("a blob with a NUL")
+            << QVariant(QByteArray("1\0\xff", 3)) << 0 << "the counter in table temp is not a number: '1\\x00\\xff'";
     }
 
     void counterFromField()
@@ -416,7 +416,7 @@ private slots:
     void missingFileIsCreated_data()
     {
         QTest::addColumn<QString>("below");
-        QTest::addColumn<int>("pathLength");       // 0: as below makes it
+        QTest::addColumn<int>("pathLength");            // 0: as below makes it
         QTest::addColumn<QStringList>("playersFiles");  // kept, whatever their names
         QTest::addColumn<int>("killedCopies");
         QTest::addColumn<bool>("anotherCopyMakingIt");
@@ -527,7 +527,8 @@ private slots:
                                       << "the counter in table temp is empty" + kCounterRemedy;
         QTest::newRow("hiscores a view")
             << Damage::None
-            << QStringList{"DROP TABLE hiscores", "CREATE VIEW hiscores AS SELECT 'a' AS nome, 1 AS punteggio, 1 AS livello"}
+            << QStringList{"DROP TABLE hiscores",
+                           "CREATE VIEW hiscores AS SELECT 'a' AS nome, 1 AS punteggio, 1 AS livello"}
             << "hiscores is a view, not a table, and the game cannot write to it";
         QTest::newRow("temp a view") << Damage::None
                                      << QStringList{R"(ALTER TABLE "temp" RENAME TO counter)",
@@ -597,10 +598,10 @@ private slots:
         QTest::addColumn<QString>("below");
         QTest::addColumn<int>("pathLength");  // 0: as below makes it
         QTest::addColumn<QString>("cause");   // %1: the folder, %2: the path's length
-        QTest::newRow("below a regular file") << "afile/qb.mdb" << 0
-                                              << "cannot create the folder %1/afile: Not a directory";
-        QTest::newRow("two folders below a regular file") << "afile/sub/qb.mdb" << 0
-                                                          << "cannot create the folder %1/afile/sub: Not a directory";
+        QTest::newRow("below a regular file")
+            << "afile/qb.mdb" << 0 << "cannot create the folder %1/afile: Not a directory";
+        QTest::newRow("two folders below a regular file")
+            << "afile/sub/qb.mdb" << 0 << "cannot create the folder %1/afile/sub: Not a directory";
         QTest::newRow("in a folder that is a link to nowhere")
             << "alink/qb.mdb" << 0
             << "the folder %1/alink is a link to %1/nowhere, which is not there: point the link at a folder, or "

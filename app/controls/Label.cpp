@@ -42,7 +42,8 @@ void drawLines(QPainter& painter, const QRect& area, int flags, const QString& c
     for (const QString& line : caption.split(QChar(10))) {
         const QString shown = line.isEmpty() ? QStringLiteral(" ") : line;
         painter.drawText(rest, flags, shown);
-        rest.setTop(std::ceil(rest.top() + wrappedLineCount(shown, painter.font(), rest.width()) * metrics.lineSpacing()));
+        rest.setTop(
+            std::ceil(rest.top() + wrappedLineCount(shown, painter.font(), rest.width()) * metrics.lineSpacing()));
         if (rest.height() <= 0) {
             return;
         }
