@@ -1,6 +1,7 @@
 #include "storage/Connection.h"
 
 #include "storage/DatabaseError.h"
+#include "storage/EngineError.h"
 #include "storage/GameSchema.h"
 #include "storage/ScratchFile.h"
 #include "storage/SqlDialect.h"
@@ -24,7 +25,7 @@ void checkReadable(sqlite3* db, const QString& file)
     Statement check(db, QStringLiteral("PRAGMA quick_check"), file);
     while (check.step()) {
         if (check.row().value(0).toString() != QLatin1String("ok")) {
-            throw DatabaseError(file, QStringLiteral("the file is damaged"));
+            throw engineError(nullptr, SQLITE_CORRUPT, file);
         }
     }
 }

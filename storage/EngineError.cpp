@@ -7,31 +7,34 @@
 
 namespace {
 
-constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
-                               "sync tool): close that program, then try again";
-
+// What is wrong, and what the player can do about it.
 struct CauseOfCode {
     int code;  // an extended code, or a primary code that stands for all of its kind
     const char* cause;
 };
+
+constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
+                               "sync tool): close that program, then try again";
+constexpr const char* kNewFile = "the game then makes a new file, with an empty hi-score list";
 
 // SQLCipher reports both a wrong password and a page whose authentication fails
 // as "not a database", so one sentence has to cover both. The engine reports a
 // file deleted under the running game as read-only, which would send the player
 // looking in the wrong place; its extended code tells the two apart, so it
 // comes before the read-only entry.
-constexpr CauseOfCode kCauses[] = {
-    {SQLITE_NOTADB, "wrong password or not a Quorbit database"},
-    {SQLITE_CORRUPT, "the file is damaged"},
+const CauseOfCode kCauses[] = {
+    {SQLITE_NOTADB, "wrong password or not a Quorbit database: move it away, and %1"},
+    {SQLITE_CORRUPT, "the file is damaged: put back a copy of it you kept, or move it away, and %1"},
     {SQLITE_BUSY, kInUse},
     {SQLITE_LOCKED, kInUse},
-    {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running)"},
-    {SQLITE_READONLY, "the file or its folder is read-only"},
-    {SQLITE_PERM, "access to the file is denied"},
+    {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running): put it back, "
+                              "then try again"},
+    {SQLITE_READONLY, "the file or its folder is read-only: give yourself write access to both"},
+    {SQLITE_PERM, "access to the file is denied: give yourself read and write access to it"},
     {SQLITE_CANTOPEN, "the file cannot be opened"},
-    {SQLITE_FULL, "the disk is full"},
-    {SQLITE_IOERR, "the disk could not read or write it"},
-    {SQLITE_NOMEM, "the computer ran out of memory"},
+    {SQLITE_FULL, "the disk is full: free some space, then try again"},
+    {SQLITE_IOERR, "the disk could not read or write it: check the disk, then try again"},
+    {SQLITE_NOMEM, "the computer ran out of memory: close other programs, then try again"},
 };
 
 // The engine writes a journal beside the file before it changes the file. In a
@@ -61,11 +64,14 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     }
     if (primary == SQLITE_CANTOPEN && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("its folder is read-only, and the game must write a journal file "
-                                                  "beside it while it saves"));
+                                                  "beside it while it saves: give yourself write access to the "
+                                                  "folder"));
     }
     for (const CauseOfCode& known : kCauses) {
         if (known.code == extended || known.code == primary) {
-            return DatabaseError(file, QString::fromLatin1(known.cause));
+            const QString cause = QString::fromLatin1(known.cause);
+            return DatabaseError(file,
+                                 cause.contains(QLatin1String("%1")) ? cause.arg(QLatin1String(kNewFile)) : cause);
         }
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);

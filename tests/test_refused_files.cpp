@@ -134,8 +134,8 @@ QString counterSetTo(const char* text)
     return QStringLiteral("UPDATE temp SET dato1='%1' WHERE dato='nummag'").arg(QLatin1String(text));
 }
 
-// What a crash in the middle of a save leaves: the file, and beside it the
-// journal that undoes the change begun. Anybody may write both.
+// A crash in the middle of a save: beside the file, the journal that undoes
+// the change begun. Anybody may write both.
 void writeGameFileWithHotJournal(const QString& path)
 {
     writeGameFileForAll(path);
@@ -216,13 +216,10 @@ private:
 
 // Starts the program of the command line headless, in the folder it is to run
 // in.
-void startOffscreen(QProcess& process, const QStringList& command, const QString& folder, const QString& fontConfig)
+void startOffscreen(QProcess& process, const QStringList& command, const QString& folder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    if (!fontConfig.isEmpty()) {
-        environment.insert(QStringLiteral("FONTCONFIG_FILE"), fontConfig);
-    }
     process.setProcessEnvironment(environment);
     process.setWorkingDirectory(folder);
     process.start(command.first(), command.mid(1));
@@ -295,13 +292,12 @@ private slots:
                 command = QStringList{setpriv} + kAsNobody + command;
             }
         }
-        QTemporaryDir fonts;
-        const QString noFonts = fonts.filePath(QStringLiteral("fonts.conf"));
         if (situation.withoutFonts) {
-            writeBytes(noFonts, "<?xml version=\"1.0\"?>\n<fontconfig></fontconfig>\n");
+            writeBytes(probeHome.filePath("fonts.conf"), "<?xml version=\"1.0\"?><fontconfig></fontconfig>");
+            command = QStringList{"env", "FONTCONFIG_FILE=" + probeHome.filePath("fonts.conf")} + command;
         }
         QProcess probe;
-        startOffscreen(probe, command, folder.path(), situation.withoutFonts ? noFonts : QString());
+        startOffscreen(probe, command, folder.path());
         QVERIFY2(probe.waitForFinished(kWaitMs), qPrintable(probe.errorString()));
         const QString out = QString::fromUtf8(probe.readAllStandardOutput());
         const QString err = QString::fromUtf8(probe.readAllStandardError());
