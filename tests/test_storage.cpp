@@ -420,11 +420,10 @@ private slots:
         QTest::addColumn<bool>("anotherCopyMakingIt");
         QTest::newRow("in a folder that is there") << QString() << 0 << QStringList() << 0 << false;
         QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit") << 0 << QStringList() << 0 << false;
-        QTest::newRow("beside what killed copies left") << QString() << 0 << QStringList() << 20 << false;
-        QTest::newRow("beside the player's look-alike names")
+        QTest::newRow("beside what killed copies left, and the player's look-alike names")
             << QString() << 0
             << QStringList{"qb.mdb.new-ABCDEF", "qb.mdb.new-ABCDEF-journal", "qb.mdb.new-backup", "qb.mdb.new-notes1"}
-            << 1 << false;
+            << 20 << false;
         QTest::newRow("beside a copy making it") << QString() << 0 << QStringList() << 0 << true;
         QTest::newRow("at the engine's longest path")
             << QString() << int(longestEnginePath()) << QStringList() << 0 << false;
@@ -445,11 +444,9 @@ private slots:
         for (const QString& name : playersFiles) {
             writeBytes(fresh.dir().filePath(name), "the player's own");
         }
-        QVERIFY(killedCopies == 0 || QDir().mkpath(QFileInfo(path).path()));
         for (int copy = 0; copy < killedCopies; ++copy) {
             leaveAsAKilledCopy(path);
         }
-        QCOMPARE(entriesOf(QFileInfo(path).path()).size(), playersFiles.size() + 2 * killedCopies);
         std::optional<ScratchFile> otherCopy;
         QStringList expected = QStringList{"qb.mdb"} + playersFiles;
         if (anotherCopyMakingIt) {
@@ -519,11 +516,10 @@ private slots:
                                        << "the counter 40000 is outside -32768..32767" + kCounterRemedy;
         QTest::newRow("counter null") << Damage::None << QStringList{setCounter("NULL")}
                                       << "the counter in table temp is empty" + kCounterRemedy;
-        QTest::newRow("hiscores a view")
-            << Damage::None
-            << QStringList{"DROP TABLE hiscores",
-                           "CREATE VIEW hiscores AS SELECT 'a' AS nome, 1 AS punteggio, 1 AS livello"}
-            << "hiscores is a view, not a table, and the game cannot write to it";
+        QTest::newRow("hiscores a view") << Damage::None
+                                         << QStringList{"DROP TABLE hiscores",
+                                                        "CREATE VIEW hiscores AS SELECT 1 nome, 2 punteggio, 3 livello"}
+                                         << "hiscores is a view, not a table, and the game cannot write to it";
         QTest::newRow("temp a view") << Damage::None
                                      << QStringList{R"(ALTER TABLE "temp" RENAME TO counter)",
                                                     R"(CREATE VIEW "temp" AS SELECT * FROM counter)"}
