@@ -5,6 +5,8 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+const char* const kMovedAwayFileIsMadeAnew = "the game then makes a new file, with an empty hi-score list";
+
 namespace {
 
 // What is wrong, and what the player can do about it.
@@ -15,7 +17,6 @@ struct CauseOfCode {
 
 constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
                                "sync tool): close that program, then try again";
-constexpr const char* kNewFile = "the game then makes a new file, with an empty hi-score list";
 
 // SQLCipher reports both a wrong password and a page whose authentication fails
 // as "not a database", so one sentence has to cover both. The engine reports a
@@ -70,8 +71,9 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     for (const CauseOfCode& known : kCauses) {
         if (known.code == extended || known.code == primary) {
             const QString cause = QString::fromLatin1(known.cause);
-            return DatabaseError(file,
-                                 cause.contains(QLatin1String("%1")) ? cause.arg(QLatin1String(kNewFile)) : cause);
+            return DatabaseError(file, cause.contains(QLatin1String("%1"))
+                                           ? cause.arg(QLatin1String(kMovedAwayFileIsMadeAnew))
+                                           : cause);
         }
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);

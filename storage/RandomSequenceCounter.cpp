@@ -4,6 +4,7 @@
 #include "common/Rounding.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
+#include "storage/EngineError.h"
 #include "storage/RecordSet.h"
 
 #include <cmath>
@@ -17,8 +18,8 @@ constexpr std::int32_t kWrap = 27000;
 
 // The hi-score reset leaves table temp alone, so only a new file mends it.
 const QString kCounterRemedy =
-    QStringLiteral(". Resetting the hi-scores does not mend this; a new file does: move this one away and start the "
-                   "game again, and it makes a new file with an empty hi-score list");
+    QStringLiteral(". Resetting the hi-scores does not mend this; a new file does: move this one away, and %1")
+        .arg(QLatin1String(kMovedAwayFileIsMadeAnew));
 
 DatabaseError badCounter(const QString& file, const QString& what)
 {

@@ -127,9 +127,9 @@ private slots:
         QCOMPARE(window->ui().Label34.caption(), QStringLiteral("\n"));
     }
 
-    // In a table another tool gave a fourth column, too.
     void aThirteenthBestRowPushesTheTenthOutOfView()
     {
+        // another tool's column, left empty
         window->game().cn.execute(QStringLiteral("ALTER TABLE hiscores ADD COLUMN quando TEXT"));
         for (int row = 1; row <= 12; ++row) {
             addRow(QStringLiteral("p%1").arg(row), 1300 - 100 * row, 1);

@@ -50,8 +50,7 @@ const QString kCorrupt = "the file is damaged: put back a copy of it you kept, o
 const QString kNotOurs = "wrong password or not a Quorbit database: move it away, and " + kNewFile;
 const QString kBestFirst = QStringLiteral("SELECT * FROM hiscores order by punteggio desc ");
 const QString kCounterRemedy =
-    QStringLiteral(". Resetting the hi-scores does not mend this; a new file does: move this one away and start the "
-                   "game again, and it makes a new file with an empty hi-score list");
+    ". Resetting the hi-scores does not mend this; a new file does: move this one away, and " + kNewFile;
 
 QByteArray bytesOf(const QString& path)
 {
@@ -145,8 +144,7 @@ std::uint32_t top24(float draw)
     return scaled == float(std::uint32_t(scaled)) ? std::uint32_t(scaled) : 0xffffffffu;
 }
 
-// Folders below `folder` that make `folder/.../qb.mdb` exactly `length` bytes
-// long, in three names short enough for the system.
+// Folders below `folder` that make `folder/.../qb.mdb` `length` bytes long.
 QString folderForPathLength(QString folder, int length)
 {
     const int missing = length - int(systemPath(folder + "/qb.mdb").size());
@@ -156,19 +154,16 @@ QString folderForPathLength(QString folder, int length)
     return folder;
 }
 
-// A copy of the game killed while it made `path`: its scratch file and the
-// journal of it stay behind.
+// A copy of the game killed while it made `path`, as it leaves the folder.
 void leaveAsAKilledCopy(const QString& path)
 {
-    const pid_t child = ::fork();
-    if (child == 0) {
+    if (const pid_t child = ::fork(); child == 0) {
         const ScratchFile scratch(path);
-        const int journal = ::creat(QFile::encodeName(scratch.path() + "-journal").constData(), 0600);
-        ::_exit(journal < 0 ? 1 : 0);
+        ::_exit(::creat(QFile::encodeName(scratch.path() + "-journal").constData(), 0600) < 0);
+    } else {
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child && status == 0);
     }
-    int status = 0;
-    QCOMPARE(::waitpid(child, &status, 0), child);
-    QCOMPARE(status, 0);
 }
 
 // counter + 1 skipped draws, all unlike the step, then the step itself.
@@ -520,10 +515,6 @@ private slots:
                                          << QStringList{"DROP TABLE hiscores",
                                                         "CREATE VIEW hiscores AS SELECT 1 nome, 2 punteggio, 3 livello"}
                                          << "hiscores is a view, not a table, and the game cannot write to it";
-        QTest::newRow("temp a view") << Damage::None
-                                     << QStringList{R"(ALTER TABLE "temp" RENAME TO counter)",
-                                                    R"(CREATE VIEW "temp" AS SELECT * FROM counter)"}
-                                     << "temp is a view, not a table, and the game cannot write to it";
         QTest::newRow("hiscores a fourth column that must be filled")
             << Damage::None
             << QStringList{"DROP TABLE hiscores",
@@ -572,8 +563,8 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a locked file was opened");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), QStringLiteral("the file is in use by another program (another copy of Quorbit, or "
-                                                   "a backup or sync tool): close that program, then try again"));
+            QVERIFY(
+                error.cause().contains(QStringLiteral("(another copy of Quorbit, or a backup or sync tool): close")));
         }
         QVERIFY(!cn.isOpen());
         otherCopy.execute(QStringLiteral("ROLLBACK"));
@@ -585,35 +576,33 @@ private slots:
     // places cannot hold a file.
     void uncreatableFileIsRefused_data()
     {
-        QTest::addColumn<QString>("below");
-        QTest::addColumn<int>("pathLength");  // 0: as below makes it
-        QTest::addColumn<QString>("cause");   // %1: the folder, %2: the path's length
-        QTest::newRow("below a regular file")
-            << "afile/qb.mdb" << 0 << "cannot create the folder %1/afile: Not a directory";
-        QTest::newRow("two folders below a regular file")
-            << "afile/sub/qb.mdb" << 0 << "cannot create the folder %1/afile/sub: Not a directory";
+        QTest::addColumn<QString>("below");  // empty: one byte past the engine's longest path
+        QTest::addColumn<QString>("cause");  // %1: the folder, or the path's length and one less
+        QTest::newRow("below a regular file") << "afile/qb.mdb"
+                                              << "cannot create the folder %1/afile: Not a directory";
+        QTest::newRow("two folders below a regular file") << "afile/sub/qb.mdb"
+                                                          << "cannot create the folder %1/afile/sub: Not a directory";
         QTest::newRow("in a folder that is a link to nowhere")
-            << "alink/qb.mdb" << 0
+            << "alink/qb.mdb"
             << "the folder %1/alink is a link to %1/nowhere, which is not there: point the link at a folder, or "
                "remove it and the game makes the folder";
         QTest::newRow("one byte past the engine's longest path")
-            << QString() << int(longestEnginePath()) + 1
-            << "its path is %2 bytes long, and the database engine takes paths of at most %3 bytes: keep it in a "
+            << QString()
+            << "its path is %1 bytes long, and the database engine takes paths of at most %2 bytes: keep it in a "
                "folder with a shorter path (for an installed copy, set XDG_DATA_HOME to one)";
     }
 
     void uncreatableFileIsRefused()
     {
         QFETCH(QString, below);
-        QFETCH(int, pathLength);
         QFETCH(QString, cause);
         const QDir root = QFileInfo(freshPath()).dir();
         writeBytes(root.filePath(QStringLiteral("afile")), "not a folder");
         QVERIFY(QFile::link(root.filePath(QStringLiteral("nowhere")), root.filePath(QStringLiteral("alink"))));
-        if (pathLength > 0) {
-            below = folderForPathLength(root.path(), pathLength).mid(root.path().size() + 1) + "/qb.mdb";
-            cause = cause.arg(pathLength).arg(pathLength - 1);
-        }
+        const int longest = int(longestEnginePath());
+        cause = below.isEmpty() ? cause.arg(longest + 1).arg(longest) : cause.arg(root.path());
+        below = below.isEmpty() ? folderForPathLength(root.path(), longest + 1).mid(root.path().size() + 1) + "/qb.mdb"
+                                : below;
         const QString path = root.filePath(below);
 
         Connection cn;
@@ -621,7 +610,7 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a file was created");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), pathLength > 0 ? cause : cause.arg(root.path()));
+            QCOMPARE(error.cause(), cause);
             QCOMPARE(error.file(), path);
         }
         QCOMPARE(entriesOf(root.path()), (QStringList{"afile", "alink"}));
