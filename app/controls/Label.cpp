@@ -11,39 +11,48 @@
 
 namespace {
 
-// How many lines `text` takes when wrapped at `width` in `font`: the count,
-// unlike the height, is the same whatever faces its characters come from.
-int wrappedLineCount(const QString& text, const QFont& font, qreal width)
+// How `text` wraps at `width` in `font`: how many lines it takes, which is
+// the same whatever faces its characters come from, and how far its first
+// baseline lies below the top, which is not.
+struct Wrapping {
+    int lines = 0;
+    qreal firstAscent = 0;
+};
+
+Wrapping wrap(const QString& text, const QFont& font, qreal width)
 {
     QTextLayout layout(text, font);
     QTextOption option;
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
-    int lines = 0;
+    Wrapping wrapping;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
-        ++lines;
+        wrapping.firstAscent = wrapping.lines++ == 0 ? line.ascent() : wrapping.firstAscent;
     }
     layout.endLayout();
-    return std::max(lines, 1);
+    wrapping.lines = std::max(wrapping.lines, 1);
+    return wrapping;
 }
 
 // Each line of a caption of several lines (a row of a list column) is laid
 // out as a paragraph of its own, so that direction marks in one (a name typed
 // with a right-to-left override) end with it and turn none of the rows below.
 // The lines follow each other at the font's own line pitch, each on a whole
-// pixel, however tall a face a character falls back to: a column's rows stay
-// in line with its neighbours'. An empty line keeps its place.
+// pixel, with their baselines where the font's own ascent puts them, however
+// tall a face a character falls back to: a column's rows stay in line with
+// its neighbours'. An empty line keeps its place.
 void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption)
 {
     const QFontMetricsF metrics(painter.font());
     QRectF rest(area);
     for (const QString& line : caption.split(QChar(10))) {
         const QString shown = line.isEmpty() ? QStringLiteral(" ") : line;
-        painter.drawText(rest, flags, shown);
-        rest.setTop(
-            std::ceil(rest.top() + wrappedLineCount(shown, painter.font(), rest.width()) * metrics.lineSpacing()));
+        const Wrapping wrapping = wrap(shown, painter.font(), rest.width());
+        // A taller face would push the baseline down; the line rises by as much.
+        painter.drawText(rest.translated(0, std::round(metrics.ascent() - wrapping.firstAscent)), flags, shown);
+        rest.setTop(std::ceil(rest.top() + wrapping.lines * metrics.lineSpacing()));
         if (rest.height() <= 0) {
             return;
         }
