@@ -50,7 +50,7 @@ void drawLines(QPainter& painter, const QRect& area, int flags, const QString& c
     for (const QString& line : caption.split(QChar(10))) {
         const QString shown = line.isEmpty() ? QStringLiteral(" ") : line;
         const Wrapping wrapping = wrap(shown, painter.font(), rest.width());
-        // A taller face would push the baseline down; the line rises by as much.
+        // A taller face would push the baseline down: the line rises as much.
         painter.drawText(rest.translated(0, std::round(metrics.ascent() - wrapping.firstAscent)), flags, shown);
         rest.setTop(std::ceil(rest.top() + wrapping.lines * metrics.lineSpacing()));
         if (rest.height() <= 0) {
