@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
+#include <cerrno>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -21,6 +23,21 @@ constexpr std::string_view kHelp =
 
 void print(std::FILE* stream, std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
+// An answer that did not reach its reader (a full disk, a closed output) is a
+// failure, as the system's own tools count it: said on `err`, status 1.
+int delivered(std::FILE* out, std::FILE* err)
+{
+    errno = 0;
+    if (std::fflush(out) == 0 && !std::ferror(out)) {
+        return 0;
+    }
+    const int failed = errno != 0 ? errno : EIO;
+    print(err, "quorbit: cannot write to standard output: ");
+    print(err, std::generic_category().message(failed));
+    print(err, "\n");
+    return 1;
+}
+
 }  // namespace
 
 std::optional<int> answerCommandLine(std::span<char* const> arguments, std::FILE* out, std::FILE* err)
@@ -32,11 +49,11 @@ std::optional<int> answerCommandLine(std::span<char* const> arguments, std::FILE
     if (arguments.size() == 2 && option == "--help") {
         print(out, kUsage);
         print(out, kHelp);
-        return 0;
+        return delivered(out, err);
     }
     if (arguments.size() == 2 && option == "--version") {
         print(out, "quorbit " QUORBIT_VERSION "\n");
-        return 0;
+        return delivered(out, err);
     }
     // The first argument that is no option of the game, or else the second of
     // two: one option is all the game takes.

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/MessageBoxes.h"
+#include "app/controls/Font.h"
 #include "common/FileError.h"
 #include "common/GameWords.h"
 #include "common/SystemPath.h"
@@ -27,6 +28,10 @@ void reportStartupFailure(MessageBoxes& boxes, const QString& message)
 
 bool startGame(Form1& form, MessageBoxes& boxes)
 {
+    // Said once, and not in a box: a box would show boxes too.
+    if (const QString faces = missingFacesWarning(); !faces.isEmpty()) {
+        std::fprintf(stderr, "quorbit: %s\n", qPrintable(faces));
+    }
     if (const auto failure = loadForm(form.game())) {
         reportStartupFailure(boxes, *failure);
         return false;

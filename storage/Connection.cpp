@@ -1,6 +1,7 @@
 #include "storage/Connection.h"
 
 #include "storage/DatabaseError.h"
+#include "storage/EngineError.h"
 #include "storage/GameSchema.h"
 #include "storage/ScratchFile.h"
 #include "storage/SqlDialect.h"
@@ -9,6 +10,7 @@
 #include "common/RegularFile.h"
 #include "common/SystemPath.h"
 
+#include <algorithm>
 #include <sqlite3.h>
 #include <stdexcept>
 
@@ -23,7 +25,7 @@ void checkReadable(sqlite3* db, const QString& file)
     Statement check(db, QStringLiteral("PRAGMA quick_check"), file);
     while (check.step()) {
         if (check.row().value(0).toString() != QLatin1String("ok")) {
-            throw DatabaseError(file, QStringLiteral("the file is damaged"));
+            throw engineError(nullptr, SQLITE_CORRUPT, file);
         }
     }
 }
@@ -61,6 +63,7 @@ void Connection::openKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
+    requirePathTheEngineTakes(path);
     // Only a regular file goes to the engine, which would wait for good on a
     // named pipe.
     if (const RegularFile checked(systemPath(path).constData()); !checked.isOpen()) {
@@ -77,6 +80,7 @@ void Connection::createKeyed(const QString& file, const QByteArray& keyText)
 {
     close();
     const QString path = absolutePath(file);
+    requirePathTheEngineTakes(path);
     if (pathExists(path)) {
         throw DatabaseError(path, QStringLiteral("a file of that name is already there"));
     }
@@ -115,12 +119,12 @@ void Connection::requireOpen() const
     }
 }
 
-RecordSet Connection::openRecordSet(const QString& source)
+RecordSet Connection::openRecordSet(const QString& source, std::optional<int> mostRows)
 {
     requireOpen();
     Statement query(db_.get(), recordSetSql(source), file_);
     QList<QVariantList> rows;
-    while (query.step()) {
+    while ((!mostRows || rows.size() < *mostRows) && query.step()) {
         rows << query.row();
     }
     return RecordSet(file_, query.columnNames(), std::move(rows));
@@ -139,15 +143,23 @@ void Connection::execute(const QString& sql)
 void Connection::addRow(const QString& table, const QList<QVariant>& values)
 {
     requireOpen();
-    if (!isBareTableName(table)) {
-        throw std::invalid_argument("Connection::addRow: not a table name");
+    const QList<TableLayout>& tables = gameTables();
+    const auto layout = std::find_if(tables.cbegin(), tables.cend(),
+                                     [&table](const TableLayout& known) { return known.name == table; });
+    if (layout == tables.cend() || values.size() > layout->columns.size()) {
+        throw std::invalid_argument("Connection::addRow: not a game table, or too many values");
     }
+    // The columns are named, so a table another tool gave more columns still
+    // takes the row, as long as those may stay empty.
+    QStringList columns;
     QStringList placeholders;
     for (qsizetype i = 0; i < values.size(); ++i) {
+        columns << QStringLiteral(R"("%1")").arg(layout->columns.at(i).name);
         placeholders << QStringLiteral("?");
     }
     Statement insert(db_.get(),
-                     QStringLiteral(R"(INSERT INTO "%1" VALUES (%2))").arg(table, placeholders.join(QLatin1Char(','))),
+                     QStringLiteral(R"(INSERT INTO "%1" (%2) VALUES (%3))")
+                         .arg(table, columns.join(QLatin1Char(',')), placeholders.join(QLatin1Char(','))),
                      file_);
     for (qsizetype i = 0; i < values.size(); ++i) {
         insert.bind(int(i + 1), values.at(i));

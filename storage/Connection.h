@@ -8,6 +8,7 @@
 #include <QString>
 #include <QVariant>
 #include <chrono>
+#include <optional>
 
 // The one connection of the game to qb.mdb, open for the whole run. Every
 // failure is a DatabaseError naming the file, and a file that is refused is
@@ -46,7 +47,8 @@ public:
     void setBusyTimeout(std::chrono::milliseconds timeout);
     std::chrono::milliseconds busyTimeout() const { return busyTimeout_; }
 
-    RecordSet openRecordSet(const QString& source);
+    // At most `mostRows` rows are fetched, when given: the query stops there.
+    RecordSet openRecordSet(const QString& source, std::optional<int> mostRows = std::nullopt);
     void execute(const QString& sql);
     void addRow(const QString& table, const QList<QVariant>& values);
 

@@ -5,30 +5,37 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+const char* const kMovedAwayFileIsMadeAnew = "the game then makes a new file, with an empty hi-score list";
+
 namespace {
 
+// What is wrong, and what the player can do about it.
 struct CauseOfCode {
     int code;  // an extended code, or a primary code that stands for all of its kind
     const char* cause;
 };
+
+constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
+                               "sync tool): close that program, then try again";
 
 // SQLCipher reports both a wrong password and a page whose authentication fails
 // as "not a database", so one sentence has to cover both. The engine reports a
 // file deleted under the running game as read-only, which would send the player
 // looking in the wrong place; its extended code tells the two apart, so it
 // comes before the read-only entry.
-constexpr CauseOfCode kCauses[] = {
-    {SQLITE_NOTADB, "wrong password or not a Quorbit database"},
-    {SQLITE_CORRUPT, "the file is damaged"},
-    {SQLITE_BUSY, "the file is in use by another program"},
-    {SQLITE_LOCKED, "the file is in use by another program"},
-    {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running)"},
-    {SQLITE_READONLY, "the file or its folder is read-only"},
-    {SQLITE_PERM, "access to the file is denied"},
+const CauseOfCode kCauses[] = {
+    {SQLITE_NOTADB, "wrong password or not a Quorbit database: move it away, and %1"},
+    {SQLITE_CORRUPT, "the file is damaged: put back a copy of it you kept, or move it away, and %1"},
+    {SQLITE_BUSY, kInUse},
+    {SQLITE_LOCKED, kInUse},
+    {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running): put it back, "
+                              "then try again"},
+    {SQLITE_READONLY, "the file or its folder is read-only: give yourself write access to both"},
+    {SQLITE_PERM, "access to the file is denied: give yourself read and write access to it"},
     {SQLITE_CANTOPEN, "the file cannot be opened"},
-    {SQLITE_FULL, "the disk is full"},
-    {SQLITE_IOERR, "the disk could not read or write it"},
-    {SQLITE_NOMEM, "the computer ran out of memory"},
+    {SQLITE_FULL, "the disk is full: free some space, then try again"},
+    {SQLITE_IOERR, "the disk could not read or write it: check the disk, then try again"},
+    {SQLITE_NOMEM, "the computer ran out of memory: close other programs, then try again"},
 };
 
 // The engine writes a journal beside the file before it changes the file. In a
@@ -47,13 +54,26 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);
     }
+    // A journal left by a crash is removed before the file is read again; the
+    // engine says only that it could not delete it.
+    if (extended == SQLITE_IOERR_DELETE && folderIsReadOnly(file)) {
+        return DatabaseError(file, QStringLiteral("the journal a crash left beside it must be removed first, and its "
+                                                  "folder %1 cannot be written by you: ask the folder's owner for "
+                                                  "write access, or move the file and its -journal together into "
+                                                  "a folder of your own")
+                                       .arg(folderOf(file)));
+    }
     if (primary == SQLITE_CANTOPEN && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("its folder is read-only, and the game must write a journal file "
-                                                  "beside it while it saves"));
+                                                  "beside it while it saves: give yourself write access to the "
+                                                  "folder"));
     }
     for (const CauseOfCode& known : kCauses) {
         if (known.code == extended || known.code == primary) {
-            return DatabaseError(file, QString::fromLatin1(known.cause));
+            const QString cause = QString::fromLatin1(known.cause);
+            return DatabaseError(file, cause.contains(QLatin1String("%1"))
+                                           ? cause.arg(QLatin1String(kMovedAwayFileIsMadeAnew))
+                                           : cause);
         }
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);

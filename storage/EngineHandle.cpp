@@ -1,5 +1,6 @@
 #include "storage/EngineHandle.h"
 
+#include "storage/DatabaseError.h"
 #include "storage/EngineError.h"
 
 #include "common/SystemPath.h"
@@ -11,8 +12,29 @@ namespace {
 // qb.mdb is written in the SQLCipher 3 format; a later engine is told so and
 // reads it as it is. Older engines ignore the pragma.
 constexpr const char* kFileFormat = "PRAGMA cipher_compatibility = 3";
+// The hi-score list is sorted by the engine; in memory, a list of a million
+// rows would be held whole for it. On disk the engine keeps only a little.
+constexpr const char* kSortOnDisk = "PRAGMA temp_store = FILE";
+
+// The engine names a file's journal after it.
+constexpr std::size_t kJournalSuffixLength = sizeof "-journal" - 1;
 
 }  // namespace
+
+std::size_t longestEnginePath() { return std::size_t(sqlite3_vfs_find(nullptr)->mxPathname) - kJournalSuffixLength; }
+
+void requirePathTheEngineTakes(const QString& path)
+{
+    const QString absolute = absolutePath(path);
+    if (const auto length = std::size_t(systemPath(absolute).size()); length > longestEnginePath()) {
+        throw DatabaseError(absolute,
+                            QStringLiteral("its path is %1 bytes long, and the database engine takes paths of "
+                                           "at most %2 bytes: keep it in a folder with a shorter path (for an "
+                                           "installed copy, set XDG_DATA_HOME to one)")
+                                .arg(length)
+                                .arg(longestEnginePath()));
+    }
+}
 
 void EngineCloser::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 
@@ -30,9 +52,10 @@ EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, 
     if (keyed != SQLITE_OK) {
         throw engineError(db.get(), keyed, reportAs);
     }
-    const int formatted = sqlite3_exec(db.get(), kFileFormat, nullptr, nullptr, nullptr);
-    if (formatted != SQLITE_OK) {
-        throw engineError(db.get(), formatted, reportAs);
+    for (const char* setting : {kFileFormat, kSortOnDisk}) {
+        if (const int set = sqlite3_exec(db.get(), setting, nullptr, nullptr, nullptr); set != SQLITE_OK) {
+            throw engineError(db.get(), set, reportAs);
+        }
     }
 
     // Two copies of the game on one file wait for each other instead of failing

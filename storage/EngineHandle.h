@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 #include <chrono>
+#include <cstddef>
 #include <memory>
 
 struct sqlite3;
@@ -17,6 +18,12 @@ struct EngineOptions {
     bool mayCreate = false;
     std::chrono::milliseconds busyTimeout{0};
 };
+
+// The longest path, in bytes, of a file the engine can use: its journal's
+// name, the path and "-journal", must fit the engine's own limit.
+std::size_t longestEnginePath();
+// Refuses `path` when it is longer than that, before anything is made for it.
+void requirePathTheEngineTakes(const QString& path);
 
 // Opens the engine on path with the password and the busy timeout; nothing is
 // read or written yet. Failures name reportAs, the file the player knows about.

@@ -1,7 +1,6 @@
 #include "storage/HiScoreQuery.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace hiscores {
 
@@ -20,7 +19,7 @@ const QString kDeleteAll = QStringLiteral("delete * from hiscores");
 void openInto(RecordSet& rs, Connection& cn, const QString& source)
 {
     rs = RecordSet();
-    rs = cn.openRecordSet(source);
+    rs = cn.openRecordSet(source, kShownRows);
 }
 
 std::optional<DatabaseError> readBestFirst(Connection& cn, RecordSet& rs)
@@ -38,10 +37,7 @@ std::optional<DatabaseError> readBestFirst(Connection& cn, RecordSet& rs)
     }
 }
 
-std::int16_t lastRowOf(const RecordSet& list)
-{
-    return std::int16_t(std::min(list.rowCount() - 1, int(std::numeric_limits<std::int16_t>::max()) - 1));
-}
+std::int16_t lastRowOf(const RecordSet& list) { return std::int16_t(std::min(list.rowCount(), kShownRows) - 1); }
 
 std::int16_t rankAmong(std::int32_t score, const RecordSet& list)
 {

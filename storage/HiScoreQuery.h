@@ -27,18 +27,18 @@ constexpr int kScoreColumn = 1;
 // The rank of a score that beats none of the shown rows.
 constexpr std::int16_t kNoRank = -1;
 
-// Runs `source` into rs. The previous record set is let go before the query
-// runs, so a query that fails leaves nothing stale behind to be read.
+// Runs `source` into rs, keeping only the rows the list shows: the rest are
+// neither shown nor compared, and a list of a million rows would otherwise be
+// held whole. The previous record set is let go before the query runs, so a
+// query that fails leaves nothing stale behind to be read.
 void openInto(RecordSet& rs, Connection& cn, const QString& source);
 
-// The best rows into rs, or why the file can no longer give them. A list that
-// cannot be read counts as no list at all (rs is left empty), so the game goes
-// on without one.
+// The best rows into rs, as many as are shown, or why the file can no longer
+// give them. A list that cannot be read counts as no list at all (rs is left
+// empty), so the game goes on without one.
 std::optional<DatabaseError> readBestFirst(Connection& cn, RecordSet& rs);
 
-// The last row a walk down the list reaches. The game's loop counter is 16
-// bits wide; a list longer than it can count is walked to the end the counter
-// reaches, and only its first rows matter.
+// The last row a walk down the rows read reaches.
 std::int16_t lastRowOf(const RecordSet& list);
 
 // The lowest shown place whose score `score` beats strictly, in a list read

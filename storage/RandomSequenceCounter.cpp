@@ -4,6 +4,7 @@
 #include "common/Rounding.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
+#include "storage/EngineError.h"
 #include "storage/RecordSet.h"
 
 #include <cmath>
@@ -15,22 +16,47 @@ constexpr const char* kCounterQuery = "SELECT * FROM temp WHERE dato= 'nummag' "
 constexpr float kStepScale = 1000.0f;
 constexpr std::int32_t kWrap = 27000;
 
+// The hi-score reset leaves table temp alone, so only a new file mends it.
+const QString kCounterRemedy =
+    QStringLiteral(". Resetting the hi-scores does not mend this; a new file does: move this one away, and %1")
+        .arg(QLatin1String(kMovedAwayFileIsMadeAnew));
+
+DatabaseError badCounter(const QString& file, const QString& what)
+{
+    return DatabaseError(file, what + kCounterRemedy);
+}
+
+// The stored value as the player can read it: bytes that are not printable
+// text (a NUL in a blob, a control character) as \xNN.
+QString printable(const QVariant& value)
+{
+    const bool blob = value.typeId() == QMetaType::QByteArray;
+    const QString text = blob ? QString::fromLatin1(value.toByteArray()) : value.toString().trimmed();
+    QString shown;
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        const bool escaped = code < 0x20 || code == 0x7f || (blob && code > 0x7e);
+        shown += escaped ? QStringLiteral("\\x%1").arg(int(code), 2, 16, QLatin1Char('0')) : QString(c);
+    }
+    return shown;
+}
+
 }  // namespace
 
 std::int16_t counterFromField(const QVariant& dato1, const QString& file)
 {
     if (dato1.isNull()) {
-        throw DatabaseError(file, QStringLiteral("the counter in table temp is empty"));
+        throw badCounter(file, QStringLiteral("the counter in table temp is empty"));
     }
     const QString text = dato1.toString().trimmed();
     bool isNumber = false;
     const double value = text.toDouble(&isNumber);
     if (!isNumber || !std::isfinite(value)) {
-        throw DatabaseError(file, QStringLiteral("the counter in table temp is not a number: '%1'").arg(text));
+        throw badCounter(file, QStringLiteral("the counter in table temp is not a number: '%1'").arg(printable(dato1)));
     }
     const double whole = roundHalfEven(value);
     if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
-        throw DatabaseError(file, QStringLiteral("the counter %1 is outside -32768..32767").arg(text));
+        throw badCounter(file, QStringLiteral("the counter %1 is outside -32768..32767").arg(text));
     }
     return std::int16_t(whole);
 }
@@ -60,7 +86,7 @@ std::int32_t advanceRandomSequence(Connection& cn, RecordSet& rs, QString& sqlTe
 {
     rs = cn.openRecordSet(QString::fromLatin1(kCounterQuery));
     if (rs.eof()) {
-        throw DatabaseError(file, QStringLiteral("table temp has no nummag row"));
+        throw badCounter(file, QStringLiteral("table temp has no nummag row"));
     }
     const std::int16_t counter = counterFromField(rs.field(QStringLiteral("dato1")), file);
     const std::int32_t next = advanceCounter(counter, rnd);

@@ -243,7 +243,7 @@ private slots:
             cn.open(path, DatabaseKey::derive("another password", *salt));
             QFAIL("opened under the wrong key");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), QStringLiteral("wrong password or not a Quorbit database"));
+            QVERIFY(error.cause().startsWith(QStringLiteral("wrong password or not a Quorbit database: ")));
         }
         QVERIFY(firstBytes(path, 1 << 20) == before);
     }

@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(window->ui().Label33.caption(), scores);
         QCOMPARE(window->ui().Label34.caption(), levels);
         if (rows > 0) {
-            QCOMPARE(int(window->game().cellIndex), rows);
+            QCOMPARE(int(window->game().cellIndex), std::min(rows, 10));  // rows past the ten are not read
         }
     }
 
@@ -129,6 +129,8 @@ private slots:
 
     void aThirteenthBestRowPushesTheTenthOutOfView()
     {
+        // another tool's column, left empty
+        window->game().cn.execute(QStringLiteral("ALTER TABLE hiscores ADD COLUMN quando TEXT"));
         for (int row = 1; row <= 12; ++row) {
             addRow(QStringLiteral("p%1").arg(row), 1300 - 100 * row, 1);
         }

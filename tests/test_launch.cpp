@@ -108,13 +108,23 @@ private slots:
         QTest::addColumn<QString>("display");  // empty: unset
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("redirection");  // of standard output, by the shell
         const QString noDisplay = QStringLiteral("quorbit: no display could be opened; start the game on a desktop (or "
                                                  "over ssh -X from one), or on a virtual display: xvfb-run quorbit\n");
-        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << "";
-        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << "";
-        QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense");
-        QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay;
-        QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay;
+        const QString unwritten = QStringLiteral("quorbit: cannot write to standard output: %1\n");
+        QTest::newRow("--help") << QStringList{"--help"} << "" << 0 << ""
+                                << "";
+        QTest::newRow("--version") << QStringList{"--version"} << "" << 0 << ""
+                                   << "";
+        QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense") << "";
+        QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay << "";
+        QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay << "";
+        for (const QString& option : {"--help", "--version"}) {
+            QTest::addRow("%s into a full disk", qPrintable(option))
+                << QStringList{option} << "" << 1 << unwritten.arg("No space left on device") << ">/dev/full";
+            QTest::addRow("%s, output closed", qPrintable(option))
+                << QStringList{option} << "" << 1 << unwritten.arg("Bad file descriptor") << ">&-";
+        }
     }
 
     void withoutADisplay()
@@ -123,6 +133,7 @@ private slots:
         QFETCH(QString, display);
         QFETCH(int, status);
         QFETCH(QString, err);
+        QFETCH(QString, redirection);
         QTemporaryDir home;
         QProcessEnvironment environment;
         environment.insert(QStringLiteral("HOME"), home.path());
@@ -132,7 +143,9 @@ private slots:
         }
         QProcess program;
         program.setProcessEnvironment(environment);
-        program.start(QStringLiteral(QUORBIT_PROGRAM), arguments);
+        program.start(QStringLiteral("/bin/sh"),
+                      QStringList{"-c", R"(exec "$0" "$@" )" + redirection, QStringLiteral(QUORBIT_PROGRAM)} +
+                          arguments);
         QVERIFY(program.waitForFinished(30000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), status);

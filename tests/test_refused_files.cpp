@@ -23,6 +23,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -133,12 +134,28 @@ QString counterSetTo(const char* text)
     return QStringLiteral("UPDATE temp SET dato1='%1' WHERE dato='nummag'").arg(QLatin1String(text));
 }
 
+// A crash in the middle of a save: beside the file, the journal to undo it.
+void writeGameFileWithHotJournal(const QString& path)
+{
+    writeGameFileForAll(path);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        Connection cn;
+        cn.open(path);
+        cn.execute(QStringLiteral("BEGIN"));
+        cn.execute(QStringLiteral("UPDATE hiscores SET nome = nome || ' changed'"));
+        ::_exit(0);
+    }
+    ::waitpid(child, nullptr, 0);
+}
+
 struct StartUpCase {
     const char* name;
     void (*makeDatabase)(const QString& path);  // null: the folder has no qb.mdb
     bool folderWritable;
     const char* cause;                     // null: the game starts
     const char* missingPicture = nullptr;  // removed from images/ before the start
+    bool undoneByJournal = false;          // the engine puts back what the journal holds
 };
 
 const StartUpCase kCases[] = {
@@ -158,6 +175,10 @@ const StartUpCase kCases[] = {
     {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
     {"unwritable folder, qb.mdb writable", writeGameFileForAll, false,
      "its folder is read-only, and the game must write a journal file beside it while it saves"},
+    {"unwritable folder, a crash's journal beside qb.mdb", writeGameFileWithHotJournal, false,
+     "the journal a crash left beside it must be removed first, and its folder", nullptr, true},
+    {"a link that leads round in a loop", [](const QString& path) { QFile::link(QStringLiteral("qb.mdb"), path); },
+     true, "it is a link to qb.mdb, and the links lead round in a loop: point the link at the file"},
     // Opening any of these waits, or reads for ever: each is refused at once.
     {"a named pipe", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }, true,
      "it is a named pipe (FIFO), not a file"},
@@ -284,7 +305,7 @@ private slots:
             return;
         }
         QCOMPARE(entriesOf(folder.path()), entriesBefore);
-        QVERIFY(bytesOf(folder.database()) == bytesBefore);
+        QVERIFY(situation.undoneByJournal || bytesOf(folder.database()) == bytesBefore);
     }
 };
 

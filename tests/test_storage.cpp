@@ -2,8 +2,10 @@
 // list's queries, on real files in a temporary folder.
 
 #include "common/Rounding.h"
+#include "common/SystemPath.h"
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
+#include "storage/EngineHandle.h"
 #include "storage/FixedSequenceRandom.h"
 #include "storage/GameDatabase.h"
 #include "storage/HiScoreQuery.h"
@@ -18,8 +20,10 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <thread>
 
 #define SQLITE_HAS_CODEC 1
@@ -41,9 +45,12 @@ enum class Damage {
     Folder
 };
 
-const QString kCorrupt = QStringLiteral("the file is damaged");
-const QString kNotOurs = QStringLiteral("wrong password or not a Quorbit database");
+const QString kNewFile = QStringLiteral("the game then makes a new file, with an empty hi-score list");
+const QString kCorrupt = "the file is damaged: put back a copy of it you kept, or move it away, and " + kNewFile;
+const QString kNotOurs = "wrong password or not a Quorbit database: move it away, and " + kNewFile;
 const QString kBestFirst = QStringLiteral("SELECT * FROM hiscores order by punteggio desc ");
+const QString kCounterRemedy =
+    ". Resetting the hi-scores does not mend this; a new file does: move this one away, and " + kNewFile;
 
 QByteArray bytesOf(const QString& path)
 {
@@ -60,7 +67,7 @@ void writeBytes(const QString& path, const QByteArray& bytes)
 
 QStringList entriesOf(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System, QDir::Name);
 }
 
 // The game's tables written with another password, or none at all.
@@ -135,6 +142,28 @@ std::uint32_t top24(float draw)
 {
     const float scaled = draw * 0x1p24f;
     return scaled == float(std::uint32_t(scaled)) ? std::uint32_t(scaled) : 0xffffffffu;
+}
+
+// Folders below `folder` that make `folder/.../qb.mdb` `length` bytes long.
+QString folderForPathLength(QString folder, int length)
+{
+    const int missing = length - int(systemPath(folder + "/qb.mdb").size());
+    for (const int segment : {missing / 3, missing / 3, missing - 2 * (missing / 3)}) {
+        folder += '/' + QString(segment - 1, 'd');
+    }
+    return folder;
+}
+
+// A copy of the game killed while it made `path`, as it leaves the folder.
+void leaveAsAKilledCopy(const QString& path)
+{
+    if (const pid_t child = ::fork(); child == 0) {
+        const ScratchFile scratch(path);
+        ::_exit(::creat(QFile::encodeName(scratch.path() + "-journal").constData(), 0600) < 0);
+    } else {
+        int status = 0;
+        QVERIFY(::waitpid(child, &status, 0) == child && status == 0);
+    }
 }
 
 // counter + 1 skipped draws, all unlike the step, then the step itself.
@@ -222,6 +251,8 @@ private slots:
             << QVariant("32767.5") << 0 << "the counter 32767.5 is outside -32768..32767";
         QTest::newRow("-32769") << QVariant("-32769") << 0 << "the counter -32769 is outside -32768..32767";
         QTest::newRow("beyond 32 bits") << QVariant("1e10") << 0 << "the counter 1e10 is outside -32768..32767";
+        QTest::newRow("a blob with a NUL")
+            << QVariant(QByteArray("1\0\xff", 3)) << 0 << "the counter in table temp is not a number: '1\\x00\\xff'";
     }
 
     void counterFromField()
@@ -234,7 +265,7 @@ private slots:
             QVERIFY2(cause.isEmpty(), "accepted");
             QCOMPARE(counter, expected);
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), cause);
+            QCOMPARE(error.cause(), cause + kCounterRemedy);
             QCOMPARE(error.file(), QStringLiteral("/q/qb.mdb"));
         }
     }
@@ -378,27 +409,41 @@ private slots:
     void missingFileIsCreated_data()
     {
         QTest::addColumn<QString>("below");
-        QTest::addColumn<QStringList>("abandoned");
+        QTest::addColumn<int>("pathLength");            // 0: as below makes it
+        QTest::addColumn<QStringList>("playersFiles");  // kept, whatever their names
+        QTest::addColumn<int>("killedCopies");
         QTest::addColumn<bool>("anotherCopyMakingIt");
-        QTest::newRow("in a folder that is there") << QString() << QStringList() << false;
-        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit") << QStringList() << false;
-        QTest::newRow("beside what a killed copy left")
-            << QString() << QStringList{"qb.mdb.new-a1B2c3", "qb.mdb.new-a1B2c3-journal", "qb.mdb.new-Zz9999"} << false;
-        QTest::newRow("beside a copy making it") << QString() << QStringList() << true;
+        QTest::newRow("in a folder that is there") << QString() << 0 << QStringList() << 0 << false;
+        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit") << 0 << QStringList() << 0 << false;
+        QTest::newRow("beside what killed copies left, and the player's look-alike names")
+            << QString() << 0
+            << QStringList{"qb.mdb.new-ABCDEF", "qb.mdb.new-ABCDEF-journal", "qb.mdb.new-backup", "qb.mdb.new-notes1"}
+            << 20 << false;
+        QTest::newRow("beside a copy making it") << QString() << 0 << QStringList() << 0 << true;
+        QTest::newRow("at the engine's longest path")
+            << QString() << int(longestEnginePath()) << QStringList() << 0 << false;
     }
 
     void missingFileIsCreated()
     {
         QFETCH(QString, below);
-        QFETCH(QStringList, abandoned);
+        QFETCH(int, pathLength);
+        QFETCH(QStringList, playersFiles);
+        QFETCH(int, killedCopies);
         QFETCH(bool, anotherCopyMakingIt);
         const QFileInfo fresh(freshPath());
+        if (pathLength > 0) {
+            below = folderForPathLength(fresh.path(), pathLength).mid(fresh.path().size() + 1);
+        }
         const QString path = below.isEmpty() ? fresh.filePath() : fresh.dir().filePath(below + "/qb.mdb");
-        for (const QString& name : abandoned) {
-            writeBytes(fresh.dir().filePath(name), "half a database");
+        for (const QString& name : playersFiles) {
+            writeBytes(fresh.dir().filePath(name), "the player's own");
+        }
+        for (int copy = 0; copy < killedCopies; ++copy) {
+            leaveAsAKilledCopy(path);
         }
         std::optional<ScratchFile> otherCopy;
-        QStringList expected{"qb.mdb"};
+        QStringList expected = QStringList{"qb.mdb"} + playersFiles;
         if (anotherCopyMakingIt) {
             otherCopy.emplace(path);
             expected << QFileInfo(otherCopy->path()).fileName();
@@ -406,6 +451,7 @@ private slots:
         Connection cn;
         openGameDatabase(cn, path);
         QVERIFY(cn.isOpen());
+        expected.sort();
         QCOMPARE(entriesOf(QFileInfo(path).path()), expected);
         for (QDir made(QFileInfo(path).path()); made != fresh.dir(); made.cdUp()) {
             struct stat status {};
@@ -458,13 +504,23 @@ private slots:
                            "CREATE TABLE hiscores(punteggio INTEGER, nome TEXT, livello INTEGER)"}
             << "the table hiscores has the columns punteggio, nome, livello instead of nome, punteggio, livello";
         QTest::newRow("no nummag row") << Damage::None << QStringList{"DELETE FROM temp"}
-                                       << "table temp has no nummag row";
+                                       << "table temp has no nummag row" + kCounterRemedy;
         QTest::newRow("counter abc") << Damage::None << QStringList{setCounter("'abc'")}
-                                     << "the counter in table temp is not a number: 'abc'";
+                                     << "the counter in table temp is not a number: 'abc'" + kCounterRemedy;
         QTest::newRow("counter 40000") << Damage::None << QStringList{setCounter("'40000'")}
-                                       << "the counter 40000 is outside -32768..32767";
+                                       << "the counter 40000 is outside -32768..32767" + kCounterRemedy;
         QTest::newRow("counter null") << Damage::None << QStringList{setCounter("NULL")}
-                                      << "the counter in table temp is empty";
+                                      << "the counter in table temp is empty" + kCounterRemedy;
+        QTest::newRow("hiscores a view") << Damage::None
+                                         << QStringList{"DROP TABLE hiscores",
+                                                        "CREATE VIEW hiscores AS SELECT 1 nome, 2 punteggio, 3 livello"}
+                                         << "hiscores is a view, not a table, and the game cannot write to it";
+        QTest::newRow("hiscores a fourth column that must be filled")
+            << Damage::None
+            << QStringList{"DROP TABLE hiscores",
+                           "CREATE TABLE hiscores(nome, punteggio, livello, quando TEXT NOT NULL)"}
+            << "the table hiscores has a column quando that must be filled (NOT NULL without a default), and the "
+               "game fills only nome, punteggio, livello";
     }
 
     void refusedFileIsLeftUntouched()
@@ -507,7 +563,8 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a locked file was opened");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), QStringLiteral("the file is in use by another program"));
+            QVERIFY(
+                error.cause().contains(QStringLiteral("(another copy of Quorbit, or a backup or sync tool): close")));
         }
         QVERIFY(!cn.isOpen());
         otherCopy.execute(QStringLiteral("ROLLBACK"));
@@ -519,12 +576,20 @@ private slots:
     // places cannot hold a file.
     void uncreatableFileIsRefused_data()
     {
-        QTest::addColumn<QString>("below");
-        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("below");  // empty: one byte past the engine's longest path
+        QTest::addColumn<QString>("cause");  // %1: the folder, or the path's length and one less
         QTest::newRow("below a regular file") << "afile/qb.mdb"
                                               << "cannot create the folder %1/afile: Not a directory";
         QTest::newRow("two folders below a regular file") << "afile/sub/qb.mdb"
                                                           << "cannot create the folder %1/afile/sub: Not a directory";
+        QTest::newRow("in a folder that is a link to nowhere")
+            << "alink/qb.mdb"
+            << "the folder %1/alink is a link to %1/nowhere, which is not there: point the link at a folder, or "
+               "remove it and the game makes the folder";
+        QTest::newRow("one byte past the engine's longest path")
+            << QString()
+            << "its path is %1 bytes long, and the database engine takes paths of at most %2 bytes: keep it in a "
+               "folder with a shorter path (for an installed copy, set XDG_DATA_HOME to one)";
     }
 
     void uncreatableFileIsRefused()
@@ -533,6 +598,11 @@ private slots:
         QFETCH(QString, cause);
         const QDir root = QFileInfo(freshPath()).dir();
         writeBytes(root.filePath(QStringLiteral("afile")), "not a folder");
+        QVERIFY(QFile::link(root.filePath(QStringLiteral("nowhere")), root.filePath(QStringLiteral("alink"))));
+        const int longest = int(longestEnginePath());
+        cause = below.isEmpty() ? cause.arg(longest + 1).arg(longest) : cause.arg(root.path());
+        below = below.isEmpty() ? folderForPathLength(root.path(), longest + 1).mid(root.path().size() + 1) + "/qb.mdb"
+                                : below;
         const QString path = root.filePath(below);
 
         Connection cn;
@@ -540,10 +610,10 @@ private slots:
             openGameDatabase(cn, path);
             QFAIL("a file was created");
         } catch (const DatabaseError& error) {
-            QCOMPARE(error.cause(), cause.arg(root.path()));
+            QCOMPARE(error.cause(), cause);
             QCOMPARE(error.file(), path);
         }
-        QCOMPARE(entriesOf(root.path()), QStringList{"afile"});
+        QCOMPARE(entriesOf(root.path()), (QStringList{"afile", "alink"}));
         QCOMPARE(bytesOf(root.filePath(QStringLiteral("afile"))), QByteArray("not a folder"));
     }
 

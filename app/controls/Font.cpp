@@ -20,8 +20,15 @@ const QString kDigitalFace = QStringLiteral("Digital Readout Upright");
 // the how-to-play text, sixteen dashes span the score column. A player without
 // it gets a monospaced face whose cells are made exactly as wide, so those
 // captions fall where they were laid out.
-const QStringList kSubstituteFaces{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("Liberation Mono")};
-const QStringList kSystemFaces{"DejaVu Sans", "Liberation Sans"};
+// Each with the Debian package that brings it, for a player who has none.
+struct Face {
+    QString family;
+    QString package;
+};
+const QList<Face> kSubstituteFaces{{QStringLiteral("DejaVu Sans Mono"), QStringLiteral("fonts-dejavu-core")},
+                                   {QStringLiteral("Liberation Mono"), QStringLiteral("fonts-liberation")}};
+const QList<Face> kSystemFaces{{QStringLiteral("DejaVu Sans"), QStringLiteral("fonts-dejavu-core")},
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("fonts-liberation")}};
 
 // The digital face's measures as a share of its size, read back from the
 // layout. Its line, top to bottom, from the labels sized to their captions
@@ -42,12 +49,12 @@ double designAdvance(const Font& font)
     return font.italic ? kBoldItalicAdvance : kBoldAdvance;
 }
 
-QString firstInstalled(const QStringList& faces)
+QString firstInstalled(const QList<Face>& faces)
 {
     const QStringList installed = QFontDatabase::families();
-    for (const QString& face : faces) {
-        if (installed.contains(face)) {
-            return face;
+    for (const Face& face : faces) {
+        if (installed.contains(face.family)) {
+            return face.family;
         }
     }
     return QString();
@@ -102,6 +109,34 @@ QFont makeQFont(const Font& font)
 }
 
 }  // namespace
+
+QString missingFacesWarning()
+{
+    QStringList looked;
+    QStringList packages;
+    const auto lookFor = [&](const QList<Face>& faces) {
+        for (const Face& face : faces) {
+            looked << face.family;
+            if (!packages.contains(face.package)) {
+                packages << face.package;
+            }
+        }
+    };
+    if (captionFamily().isEmpty()) {
+        looked << kDigitalFace;
+        lookFor(kSubstituteFaces);
+    }
+    if (systemFamily().isEmpty()) {
+        lookFor(kSystemFaces);
+    }
+    if (looked.isEmpty()) {
+        return QString();
+    }
+    const QString others = packages.size() > 1 ? QStringLiteral(" (or %1)").arg(packages.mid(1).join(", ")) : QString();
+    return QStringLiteral("none of the faces the game draws its text in is installed (it looks for %1), so the "
+                          "text shows as boxes: install the Debian package %2%3")
+        .arg(looked.join(QStringLiteral(", ")), packages.first(), others);
+}
 
 QFont toQFont(const Font& font)
 {

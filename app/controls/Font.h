@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QFont;
 
 // A font as the window design gives it. Captions use the game's digital face;
@@ -13,6 +15,11 @@ struct Font {
     bool underline = false;
     Face face = Face::Caption;
 };
+
+// What to tell a player whose machine has none of the faces the game draws in,
+// which the game then draws as boxes: the faces and the Debian packages that
+// bring them. Empty when a face is there.
+QString missingFacesWarning();
 
 // The Qt font for a design font, sized in pixels at 96 dpi so that the text
 // fits the twips layout whatever the screen reports.

@@ -5,22 +5,54 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QTextLayout>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
+// How `text` wraps at `width` in `font`: how many lines it takes, which is
+// the same whatever faces its characters come from, and how far its first
+// baseline lies below the top, which is not.
+struct Wrapping {
+    int lines = 0;
+    qreal firstAscent = 0;
+};
+
+Wrapping wrap(const QString& text, const QFont& font, qreal width)
+{
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    Wrapping wrapping;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        wrapping.firstAscent = wrapping.lines++ == 0 ? line.ascent() : wrapping.firstAscent;
+    }
+    layout.endLayout();
+    wrapping.lines = std::max(wrapping.lines, 1);
+    return wrapping;
+}
+
 // Each line of a caption of several lines (a row of a list column) is laid
 // out as a paragraph of its own, so that direction marks in one (a name typed
 // with a right-to-left override) end with it and turn none of the rows below.
-// The lines follow each other as the lines of one text would: the font's
-// leading between them, each on a whole pixel. An empty line keeps its place.
-void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption, qreal leading)
+// The lines follow each other at the font's own line pitch, each on a whole
+// pixel, with their baselines where the font's own ascent puts them, however
+// tall a face a character falls back to: a column's rows stay in line with
+// its neighbours'. An empty line keeps its place.
+void drawLines(QPainter& painter, const QRect& area, int flags, const QString& caption)
 {
+    const QFontMetricsF metrics(painter.font());
     QRectF rest(area);
     for (const QString& line : caption.split(QChar(10))) {
-        QRectF drawn;
-        painter.drawText(rest, flags, line.isEmpty() ? QStringLiteral(" ") : line, &drawn);
-        rest.setTop(std::ceil(rest.top() + drawn.height() + leading));
+        const QString shown = line.isEmpty() ? QStringLiteral(" ") : line;
+        const Wrapping wrapping = wrap(shown, painter.font(), rest.width());
+        // A taller face would push the baseline down: the line rises as much.
+        painter.drawText(rest.translated(0, std::round(metrics.ascent() - wrapping.firstAscent)), flags, shown);
+        rest.setTop(std::ceil(rest.top() + wrapping.lines * metrics.lineSpacing()));
         if (rest.height() <= 0) {
             return;
         }
@@ -60,7 +92,7 @@ void Label::paint(QPainter& painter) const
     // shows the middle of the line rather than only its top.
     const int lineHeight = painter.fontMetrics().height();
     const QRect area = lineHeight > rect.height() ? rect.adjusted(0, (rect.height() - lineHeight) / 2, 0, 0) : rect;
-    drawLines(painter, area, textFlags(), caption_, QFontMetricsF(qfont()).leading());
+    drawLines(painter, area, textFlags(), caption_);
 }
 
 void Label::setCaption(const QString& caption)
