@@ -14,7 +14,7 @@ QAccessibleInterface* AccessibleControl::parent() const { return QAccessible::qu
 QString AccessibleControl::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name) {
-        return spoken_.name();
+        return keptName_ ? *keptName_ : spoken_.name();
     }
     if (t == QAccessible::Value && spoken_.value) {
         return spoken_.value();
@@ -37,6 +37,22 @@ QAccessible::State AccessibleControl::state() const
     state.focusable = true;
     state.focused = parent()->focusChild() == this;
     return state;
+}
+
+// The news is read first only while it is still in view.
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleControl::relations(
+    QAccessible::Relation match) const
+{
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
+    if (match & QAccessible::Label) {
+        for (const QAccessible::Id id : labels_) {
+            QAccessibleInterface* label = QAccessible::accessibleInterface(id);
+            if (label && !label->state().invisible) {
+                found.append({label, QAccessible::Label});
+            }
+        }
+    }
+    return found;
 }
 
 void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)

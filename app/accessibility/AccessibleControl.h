@@ -5,6 +5,8 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
+#include <optional>
+#include <vector>
 
 class Form1;
 
@@ -14,7 +16,16 @@ class AccessibleControl : public QAccessibleInterface,
                           public QAccessibleActionInterface,
                           public QAccessibleValueInterface {
 public:
-    AccessibleControl(Form1& form, const SpokenControl& spoken) : form_(form), spoken_(spoken) {}
+    // `labels`: the objects of the news heard with it when the reader's
+    // focus landed on it, read before its own name.
+    AccessibleControl(Form1& form, const SpokenControl& spoken, std::vector<QAccessible::Id> labels = {})
+        : form_(form), spoken_(spoken), labels_(std::move(labels))
+    {
+    }
+
+    // Once the control has a fresh object, this one keeps the name it was
+    // told with, so a reader can tell the two apart.
+    void keepName(const QString& told) { keptName_ = told; }
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -29,6 +40,8 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return spoken_.role; }
     QAccessible::State state() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
@@ -46,4 +59,6 @@ public:
 private:
     Form1& form_;
     const SpokenControl& spoken_;
+    std::vector<QAccessible::Id> labels_;
+    std::optional<QString> keptName_;
 };
