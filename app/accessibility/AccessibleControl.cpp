@@ -1,11 +1,27 @@
 #include "app/accessibility/AccessibleControl.h"
 
 #include "app/Form1.h"
+#include "app/accessibility/AccessibleNews.h"
 #include "app/controls/ControlTree.h"
 
 #include <QKeySequence>
 #include <QMetaObject>
 #include <limits>
+
+AccessibleControl::AccessibleControl(Form1& form, const SpokenControl& spoken, const QString& news)
+    : form_(form), spoken_(spoken)
+{
+    if (!news.isEmpty()) {
+        news_ = QAccessible::registerAccessibleInterface(new AccessibleNews(form, news));
+    }
+}
+
+AccessibleControl::~AccessibleControl()
+{
+    if (news_ != 0) {
+        QAccessible::deleteAccessibleInterface(news_);
+    }
+}
 
 QWindow* AccessibleControl::window() const { return form_.windowHandle(); }
 
@@ -39,20 +55,13 @@ QAccessible::State AccessibleControl::state() const
     return state;
 }
 
-// The news is read first only while it is still in view.
 QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleControl::relations(
     QAccessible::Relation match) const
 {
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found;
-    if (match & QAccessible::Label) {
-        for (const QAccessible::Id id : labels_) {
-            QAccessibleInterface* label = QAccessible::accessibleInterface(id);
-            if (label && !label->state().invisible) {
-                found.append({label, QAccessible::Label});
-            }
-        }
+    if (news_ == 0 || !(match & QAccessible::Label)) {
+        return {};
     }
-    return found;
+    return {{QAccessible::accessibleInterface(news_), QAccessible::Label}};
 }
 
 void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)

@@ -6,7 +6,6 @@
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <optional>
-#include <vector>
 
 class Form1;
 
@@ -16,12 +15,12 @@ class AccessibleControl : public QAccessibleInterface,
                           public QAccessibleActionInterface,
                           public QAccessibleValueInterface {
 public:
-    // `labels`: the objects of the news heard with it when the reader's
-    // focus landed on it, read before its own name.
-    AccessibleControl(Form1& form, const SpokenControl& spoken, std::vector<QAccessible::Id> labels = {})
-        : form_(form), spoken_(spoken), labels_(std::move(labels))
-    {
-    }
+    // `news`: what is heard with it when the reader's focus lands on it,
+    // read before its own name; none where it is empty.
+    AccessibleControl(Form1& form, const SpokenControl& spoken, const QString& news = {});
+    ~AccessibleControl() override;
+    AccessibleControl(const AccessibleControl&) = delete;
+    AccessibleControl& operator=(const AccessibleControl&) = delete;
 
     // Once the control has a fresh object, this one keeps the name it was
     // told with, so a reader can tell the two apart.
@@ -59,6 +58,6 @@ public:
 private:
     Form1& form_;
     const SpokenControl& spoken_;
-    std::vector<QAccessible::Id> labels_;
+    QAccessible::Id news_ = 0;
     std::optional<QString> keptName_;
 };

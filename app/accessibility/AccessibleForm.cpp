@@ -4,9 +4,11 @@
 #include "app/Form1.h"
 #include "app/Screen.h"
 #include "app/accessibility/AccessibleControl.h"
+#include "app/accessibility/HiddenTextFilter.h"
 #include "app/controls/ControlTree.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QMetaObject>
 #include <algorithm>
 #include <iterator>
@@ -46,7 +48,7 @@ const Control* focusedControl(Form1& form)
 
 void installAccessibleForm()
 {
-    static const bool installed = (QAccessible::installFactory(&formFactory), true);
+    static const bool installed = (QAccessible::installFactory(&formFactory), installHiddenTextFilter(), true);
     Q_UNUSED(installed);
 }
 
@@ -70,10 +72,12 @@ AccessibleForm::AccessibleForm(Form1& form)
         }
     };
     // Wherever the keyboard goes, a question box or another window, the
-    // reader goes with it; once it is back, the reader hears where it stands.
-    QObject::connect(qApp, &QApplication::focusChanged, &form, [&form](QWidget*, QWidget* now) {
+    // reader goes with it; once the window is active again, the reader hears
+    // where it stands. A reader takes no focus in a window before it is
+    // active, as at start-up.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &form, [&form](QWindow* now) {
         AccessibleForm* accessible = accessibleFormOf(form);
-        if (accessible && now) {
+        if (accessible && now && now == form.windowHandle()) {
             accessible->toldFocus_ = kNone;
             accessible->catchUpLater();
         }
@@ -248,7 +252,7 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
             continue;
         }
         if (renamed && ids_[index] != 0) {
-            renew(index);
+            tellRenamed(index);
         }
         toldNames_[index] = std::move(name);
         if (spoken_[index].heard.contains(shown) && !toldNames_[index].isEmpty()) {
@@ -257,6 +261,20 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
     }
     toldView_ = now;
     return news;
+}
+
+// A counter keeps its object as it ticks, so that a reader reviewing the
+// score column still finds it there: its new number is told as a changed
+// name, which readers take in without speaking. Anything else that reads
+// anew gets a fresh object.
+void AccessibleForm::tellRenamed(std::size_t index)
+{
+    if (!spoken_[index].value) {
+        renew(index);
+        return;
+    }
+    QAccessibleEvent renamed(interfaceOf(index), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 // The reader's focus moves with the highlight, the player and the screens,
@@ -280,13 +298,14 @@ void AccessibleForm::tellFocus(const std::vector<std::size_t>& news)
     toldFocusName_ = toldNames_[index];
     if (!qtWidgetOf(index)) {
         renew(index);
-        std::vector<QAccessible::Id> labels;
-        for (const std::size_t heard : news) {
-            if (heard != index) {
-                labels.push_back(QAccessible::uniqueId(interfaceOf(heard)));
+        QStringList heard;
+        for (const std::size_t told : news) {
+            if (told != index) {
+                heard << toldNames_[told];
             }
         }
-        ids_[index] = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken_[index], labels));
+        ids_[index] = QAccessible::registerAccessibleInterface(
+            new AccessibleControl(form_, spoken_[index], heard.join(QStringLiteral(", "))));
     }
     QAccessibleInterface* focused = interfaceOf(index);
     QAccessibleEvent focusEvent(focused, QAccessible::Focus);

@@ -53,6 +53,7 @@ private:
     void renew(std::size_t index);
     void catchUpLater();
     void catchUp();
+    void tellRenamed(std::size_t index);
     std::vector<std::size_t> tellNews(const std::vector<std::size_t>& now);
     void tellFocus(const std::vector<std::size_t>& news);
     // Keeps the objects the focus was told on for one more move, then lets
