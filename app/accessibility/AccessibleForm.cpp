@@ -216,17 +216,20 @@ void AccessibleForm::catchUp()
     tellFocus(tellNews(now));
 }
 
-void AccessibleForm::renew(std::size_t index)
+void AccessibleForm::renew(std::size_t index, const QString& news)
 {
-    QAccessible::Id& id = ids_[index];
+    const QAccessible::Id old = ids_[index];
+    // The new one is made before the old one goes: Qt hands a freed number
+    // out again to the very next object, and a reader would take the two for
+    // one.
+    ids_[index] = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken_[index], news));
     // The object the focus was last told on still gets Qt's word that it lost
     // the focus: it goes once the focus has moved on twice.
-    if (id != 0 && id == focusObjects_.back()) {
-        static_cast<AccessibleControl*>(QAccessible::accessibleInterface(id))->keepName(toldNames_[index]);
-    } else if (id != 0) {
-        QAccessible::deleteAccessibleInterface(id);
+    if (old != 0 && old == focusObjects_.back()) {
+        static_cast<AccessibleControl*>(QAccessible::accessibleInterface(old))->keepName(toldNames_[index]);
+    } else if (old != 0) {
+        QAccessible::deleteAccessibleInterface(old);
     }
-    id = 0;
 }
 
 // Whatever left the view or reads anew loses its object, and the next reader
@@ -240,7 +243,9 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
     std::vector<std::size_t> left;
     std::set_difference(toldView_.begin(), toldView_.end(), now.begin(), now.end(), std::back_inserter(left));
     for (const std::size_t index : left) {
-        renew(index);
+        if (ids_[index] != 0) {
+            renew(index);
+        }
     }
     const Screen shown = screen(form_.controls());
     std::vector<std::size_t> news;
@@ -297,15 +302,13 @@ void AccessibleForm::tellFocus(const std::vector<std::size_t>& news)
     toldFocus_ = index;
     toldFocusName_ = toldNames_[index];
     if (!qtWidgetOf(index)) {
-        renew(index);
         QStringList heard;
         for (const std::size_t told : news) {
             if (told != index) {
                 heard << toldNames_[told];
             }
         }
-        ids_[index] = QAccessible::registerAccessibleInterface(
-            new AccessibleControl(form_, spoken_[index], heard.join(QStringLiteral(", "))));
+        renew(index, heard.join(QStringLiteral(", ")));
     }
     QAccessibleInterface* focused = interfaceOf(index);
     QAccessibleEvent focusEvent(focused, QAccessible::Focus);

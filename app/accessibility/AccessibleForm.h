@@ -49,8 +49,9 @@ private:
     QAccessibleInterface* interfaceOf(std::size_t index) const;
     // The control the reader's focus belongs on, kNone where there is none.
     std::size_t focusIndex() const;
-    // Drops the control's object: the next one asked for is a fresh one.
-    void renew(std::size_t index);
+    // Gives the control a fresh object, labelled by `news` where that is not
+    // empty, and lets its old one go.
+    void renew(std::size_t index, const QString& news = {});
     void catchUpLater();
     void catchUp();
     void tellRenamed(std::size_t index);
