@@ -66,9 +66,15 @@ AccessibleForm::AccessibleForm(Form1& form)
     toldView_ = inView();
     // Watched only from the moment a reader first asks for the window:
     // without one, the game's many changes a second cost nothing more.
-    form.onChanged = [&form] {
+    // Watched only from the moment a reader first asks for the window, and
+    // worked out only while a reader listens: without one, the game's many
+    // changes a second cost nothing more.
+    form.onChanged = [&form](Form1::Mover mover) {
         if (AccessibleForm* accessible = accessibleFormOf(form)) {
-            accessible->catchUpLater();
+            accessible->boardMayHaveChanged_ |= mover == Form1::Mover::Player;
+            if (QAccessible::isActive()) {
+                accessible->catchUpLater();
+            }
         }
     };
     // Wherever the keyboard goes, a question box or another window, the
@@ -251,6 +257,10 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
     std::vector<std::size_t> news;
     for (const std::size_t index : now) {
         const bool came = !std::binary_search(toldView_.begin(), toldView_.end(), index);
+        // A tick changes no cell: the board is read again only after a move.
+        if (!came && spoken_[index].onTheBoard && !boardMayHaveChanged_) {
+            continue;
+        }
         QString name = spoken_[index].name();
         const bool renamed = name != toldNames_[index];
         if (!came && !renamed) {
@@ -265,6 +275,7 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
         }
     }
     toldView_ = now;
+    boardMayHaveChanged_ = false;
     return news;
 }
 

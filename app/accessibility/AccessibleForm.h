@@ -74,6 +74,8 @@ private:
     // The objects the focus was told on last and the time before.
     std::array<QAccessible::Id, 2> focusObjects_{};
     bool catchUpPosted_ = false;
+    // Whether the player played since the board's names were last read.
+    bool boardMayHaveChanged_ = true;
     // The spoken controls in view, as found at the window's arrangement.
     mutable std::vector<std::size_t> inView_;
     mutable std::optional<std::uint64_t> inViewArrangement_;

@@ -23,6 +23,8 @@ struct SpokenControl {
     Qt::Key key = Qt::Key_unknown;
     // The screens on which its news is heard with the reader's focus.
     Screens heard = {};
+    // A cell, whose name changes only when the player plays.
+    bool onTheBoard = false;
 
     // A button is pressed as it is clicked.
     bool pressable() const { return role == QAccessible::Button; }
