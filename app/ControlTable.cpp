@@ -38,50 +38,51 @@ constexpr Qt::Key kR = Qt::Key_R;
 constexpr Screens kGameOn{Countdown, Playing, LevelWon, GameOverPause};
 // The result panel shows the countdown, a won level's total and a lost one's.
 constexpr Screens kResultShown{Countdown, LevelWon, GameOverPause};
-// The player's cell holds the reader's focus while a level is played.
-constexpr Screens kInPlay{Countdown, Playing};
+// The reader's focus follows the countdown's steps, then a lost game's result.
+constexpr Screens kResultRead{Countdown, GameOverPause};
+constexpr Screens kNone{};
 
 // Columns: the control, its words, its role, how a reader reads it out, its
 // key, the screens it may be seen on, those where the reader's focus rests on
-// it, the handler of its click.
+// it, those where its news is heard with the focus, the handler of its click.
 // clang-format off
 const ControlRow kControls[] = {
-    {at<&F::Label22>,   "new game",           Button,       Caption,     kNoKey,  {Menu},       {},              &Game::Label22_Click},
-    {at<&F::Label23>,   "hi-scores",          Button,       Caption,     kNoKey,  {Menu},       {},              &Game::Label23_Click},
-    {at<&F::Label24>,   "how to play",        Button,       Caption,     kF1,     {Menu},       {},              &Game::Label24_Click},
-    {at<&F::Label25>,   "credits",            Button,       Caption,     kNoKey,  {Menu},       {},              &Game::Label25_Click},
-    {at<&F::Label26>,   "exit",               Button,       Caption,     kNoKey,  {Menu},       {},              &Game::Label26_Click},
-    {at<&F::Label48>,   "reset",              Button,       Caption,     kR,      {HiScores},   {},              &Game::Label48_Click},
-    {at<&F::Label35>,   "close",              Button,       Words,       kEscape, {HiScores},   {},              &Game::Label35_Click},
-    {at<&F::Label38>,   "close",              Button,       Words,       kEscape, {Credits},    {},              &Game::Label38_Click},
-    {at<&F::Label45>,   "close",              Button,       Words,       kEscape, {HowToPlay},  {},              &Game::Label45_Click},
-    {at<&F::Label37>,   "save name",          Button,       Words,       kReturn, {NameEntry},  {},              &Game::Label37_Click},
-    {at<&F::Label41>,   "the door",           StaticText,   Caption,     kNoKey,  {HowToPlay},  {HowToPlay},     nullptr},
-    {at<&F::Label42>,   "black hole",         StaticText,   Caption,     kNoKey,  {HowToPlay},  {},              nullptr},
-    {at<&F::Label43>,   "green box",          StaticText,   Caption,     kNoKey,  {HowToPlay},  {},              nullptr},
-    {at<&F::Label44>,   "moving and turning", StaticText,   Caption,     kNoKey,  {HowToPlay},  {},              nullptr},
-    {at<&F::Label46>,   "points heading",     StaticText,   Caption,     kNoKey,  {HowToPlay},  {},              nullptr},
-    {at<&F::Label47>,   "scoring rules",      StaticText,   Caption,     kNoKey,  {HowToPlay},  {},              nullptr},
-    {at<&F::Label39>,   "credits line",       StaticText,   Caption,     kNoKey,  {Credits},    {Credits},       nullptr},
-    {at<&F::Label40>,   "authors",            StaticText,   Caption,     kNoKey,  {Credits},    {},              nullptr},
-    {at<&F::Label32>,   "hi-scores",          StaticText,   HiScoreList, kNoKey,  {HiScores},   {HiScores},      nullptr},
-    {at<&F::Text1>,     "your name",          EditableText, Entry,       kNoKey,  {NameEntry},  {NameEntry},     nullptr},
-    {at<&F::Label19>,   "level",              StaticText,   Caption,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label21>,   "prev level",         StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label7>,    "time bonus",         StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label8>,    "fast click",         StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label11>,   "clicks",             StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label13>,   "points",             StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Labeldoor>, "door",               StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label29>,   "squares",            StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label16>,   "total",              StaticText,   Counter,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Label27>,   "quit game",          Button,       Words,       kEscape, kGameOn,      {},              &Game::Label27_Click},
-    {nullptr,           "board",              Button,       Board,       kNoKey,  kGameOn,      {},              nullptr},
-    {kPlayerCell,       "player",             Button,       OnTheBoard,  kSpace,  kGameOn,      kInPlay,         nullptr},
-    {kTargetCell,       "target",             Button,       OnTheBoard,  kReturn, kGameOn,      {},              nullptr},
-    {at<&F::Label4>,    "move message",       StaticText,   Caption,     kNoKey,  kGameOn,      {},              nullptr},
-    {at<&F::Picture3>,  "result",             StaticText,   Result,      kNoKey,  kResultShown, {GameOverPause}, nullptr},
-    {at<&F::Command2>,  "NEXT LEVEL",         Button,       Caption,     kReturn, {LevelWon},   {LevelWon},      &Game::Command2_Click},
+    {at<&F::Label22>,   "new game",           Button,       Caption,     kNoKey,  {Menu},       kNone,       kNone,       &Game::Label22_Click},
+    {at<&F::Label23>,   "hi-scores",          Button,       Caption,     kNoKey,  {Menu},       kNone,       kNone,       &Game::Label23_Click},
+    {at<&F::Label24>,   "how to play",        Button,       Caption,     kF1,     {Menu},       kNone,       kNone,       &Game::Label24_Click},
+    {at<&F::Label25>,   "credits",            Button,       Caption,     kNoKey,  {Menu},       kNone,       kNone,       &Game::Label25_Click},
+    {at<&F::Label26>,   "exit",               Button,       Caption,     kNoKey,  {Menu},       kNone,       kNone,       &Game::Label26_Click},
+    {at<&F::Label48>,   "reset",              Button,       Caption,     kR,      {HiScores},   kNone,       kNone,       &Game::Label48_Click},
+    {at<&F::Label35>,   "close",              Button,       Words,       kEscape, {HiScores},   kNone,       kNone,       &Game::Label35_Click},
+    {at<&F::Label38>,   "close",              Button,       Words,       kEscape, {Credits},    {Credits},   kNone,       &Game::Label38_Click},
+    {at<&F::Label45>,   "close",              Button,       Words,       kEscape, {HowToPlay},  {HowToPlay}, kNone,       &Game::Label45_Click},
+    {at<&F::Label37>,   "save name",          Button,       Words,       kReturn, {NameEntry},  kNone,       kNone,       &Game::Label37_Click},
+    {at<&F::Label41>,   "the door",           StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label42>,   "black hole",         StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label43>,   "green box",          StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label44>,   "moving and turning", StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label46>,   "points heading",     StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label47>,   "scoring rules",      StaticText,   Caption,     kNoKey,  {HowToPlay},  kNone,       {HowToPlay}, nullptr},
+    {at<&F::Label39>,   "credits line",       StaticText,   Caption,     kNoKey,  {Credits},    kNone,       {Credits},   nullptr},
+    {at<&F::Label40>,   "authors",            StaticText,   Caption,     kNoKey,  {Credits},    kNone,       {Credits},   nullptr},
+    {at<&F::Label32>,   "hi-scores",          StaticText,   HiScoreList, kNoKey,  {HiScores},   {HiScores},  kNone,       nullptr},
+    {at<&F::Text1>,     "your name",          EditableText, Entry,       kNoKey,  {NameEntry},  {NameEntry}, kNone,       nullptr},
+    {at<&F::Label19>,   "level",              StaticText,   Caption,     kNoKey,  kGameOn,      kNone,       {Countdown}, nullptr},
+    {at<&F::Label21>,   "prev level",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label7>,    "time bonus",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label8>,    "fast click",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label11>,   "clicks",             StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label13>,   "points",             StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Labeldoor>, "door",               StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label29>,   "squares",            StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label16>,   "total",              StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label27>,   "quit game",          Button,       Words,       kEscape, kGameOn,      kNone,       kNone,       &Game::Label27_Click},
+    {nullptr,           "board",              Button,       Board,       kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
+    {kPlayerCell,       "player",             Button,       OnTheBoard,  kSpace,  kGameOn,      {Playing},   kNone,       nullptr},
+    {kTargetCell,       "target",             Button,       OnTheBoard,  kReturn, kGameOn,      kNone,       kNone,       nullptr},
+    {at<&F::Label4>,    "move message",       StaticText,   Caption,     kNoKey,  kGameOn,      kNone,       {Playing},   nullptr},
+    {at<&F::Picture3>,  "result",             StaticText,   Result,      kNoKey,  kResultShown, kResultRead, {LevelWon},  nullptr},
+    {at<&F::Command2>,  "NEXT LEVEL",         Button,       Caption,     kReturn, {LevelWon},   {LevelWon},  kNone,       &Game::Command2_Click},
 };
 // clang-format on
 

@@ -15,7 +15,7 @@ class Game;
 enum class Speech : std::uint8_t {
     Caption,      // its caption says it
     Words,        // the row's words say it: its caption is only a mark
-    Counter,      // the row's words, then its caption as its value
+    Counter,      // the row's words, then its caption, which is also its value
     Entry,        // the prompt above it; what was typed is its value
     HiScoreList,  // the row's words, then the rows read across the columns
     Result,       // the result line, then the total under it
@@ -27,7 +27,8 @@ enum class Speech : std::uint8_t {
 // what it is in the game's words, its role for a screen reader, the key that
 // clicks it, the screens it may be seen on (its key clicks it only there, and
 // only where a click would land and be answered), the screens on which the
-// reader's focus rests on it, and the handler its click calls.
+// reader's focus rests on it, those on which its news is heard, and the
+// handler its click calls.
 struct ControlRow {
     // The control, found afresh each time for the cells that move with the
     // game; null for the board, which is all the cells.
@@ -40,6 +41,9 @@ struct ControlRow {
     // Where the player acts or reads first. On the menu the focus follows
     // the keyboard's highlight instead.
     Screens focus;
+    // The screens on which news of it (it came into view, or its text
+    // changed) is heard at once, just before the control the focus rests on.
+    Screens heard;
     void (Game::*click)();  // null: the click is answered elsewhere, or not
 };
 

@@ -61,10 +61,10 @@ void Form1::connectHandlers()
 {
     // After each handler, whoever watches the window hears that the game may
     // have changed.
-    const auto handling = [this](auto handler) {
-        return [this, handler] {
+    const auto handling = [this](auto handler, Mover mover = Mover::Player) {
+        return [this, handler, mover] {
             handler();
-            changed();
+            changed(mover);
         };
     };
     for (const ControlRow& row : controlTable()) {
@@ -73,7 +73,7 @@ void Form1::connectHandlers()
         }
     }
     for (const TimerTick& tick : kTimerTicks) {
-        (ui_.*tick.timer).onTick = handling([this, tick = tick.handler] { (game_.*tick)(); });
+        (ui_.*tick.timer).onTick = handling([this, tick = tick.handler] { (game_.*tick)(); }, Mover::Clock);
     }
     for (std::int16_t i = 0; i < board::kCells; ++i) {
         ui_.Picture1[i].onClick = handling([this, i] { game_.Picture1_Click(i); });
@@ -82,15 +82,15 @@ void Form1::connectHandlers()
     }
     ui_.Form1.onShownOrHidden = [this](const Control&) {
         keyboard_.viewChanged();
-        changed();
+        changed(Mover::Clock);
     };
     keyboard_.viewChanged();  // the menu the window opens on
 }
 
-void Form1::changed() const
+void Form1::changed(Mover mover) const
 {
     if (onChanged) {
-        onChanged();
+        onChanged(mover);
     }
 }
 
@@ -117,7 +117,7 @@ void Form1::keyPressEvent(QKeyEvent* event)
     }
     // The highlight may have moved, appeared or gone with the click.
     update();
-    changed();
+    changed(Mover::Player);
 }
 
 void Form1::resizeEvent(QResizeEvent*) { ui_.Form1.placeNativeWidgets(); }

@@ -27,10 +27,14 @@ public:
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
 
+    // What moved the game: the player (a click or a key, which may change
+    // what any cell holds) or the clock (a tick or a control showing or
+    // hiding, which never does).
+    enum class Mover : std::uint8_t { Player, Clock };
     // Told after the game handled a click, a tick or a key, and whenever a
     // control showed or hid; a screen reader's view of the window listens
     // here from the moment a reader first asks for it.
-    std::function<void()> onChanged;
+    std::function<void(Mover)> onChanged;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +47,7 @@ protected:
 
 private:
     void connectHandlers();
-    void changed() const;
+    void changed(Mover mover) const;
 
     Form1Controls ui_;
     Game game_;

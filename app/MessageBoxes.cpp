@@ -1,6 +1,8 @@
 #include "app/MessageBoxes.h"
 
 #include <QMessageBox>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -20,14 +22,15 @@ constexpr QuestionButtons kQuestions[] = {
 
 MessageBoxes::Answer DialogMessageBoxes::show(const QString& prompt, Buttons buttons, const QString& title, Icon icon)
 {
+    // Each button is made once: a screen reader is told of every button
+    // made, and of one made and removed again it is told of a dead object.
+    const auto question = std::find_if(std::begin(kQuestions), std::end(kQuestions),
+                                       [buttons](const QuestionButtons& one) { return one.buttons == buttons; });
+    const bool asks = question != std::end(kQuestions);
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, prompt,
-                    QMessageBox::NoButton, parent_);
-    box.setStandardButtons(QMessageBox::Ok);
-    for (const QuestionButtons& question : kQuestions) {
-        if (question.buttons == buttons) {
-            box.setStandardButtons(question.first | question.second);
-            box.setDefaultButton(question.first);
-        }
+                    asks ? question->first | question->second : QMessageBox::Ok, parent_);
+    if (asks) {
+        box.setDefaultButton(question->first);
     }
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -1,11 +1,27 @@
 #include "app/accessibility/AccessibleControl.h"
 
 #include "app/Form1.h"
+#include "app/accessibility/AccessibleNews.h"
 #include "app/controls/ControlTree.h"
 
 #include <QKeySequence>
 #include <QMetaObject>
 #include <limits>
+
+AccessibleControl::AccessibleControl(Form1& form, const SpokenControl& spoken, const QString& news)
+    : form_(form), spoken_(spoken)
+{
+    if (!news.isEmpty()) {
+        news_ = QAccessible::registerAccessibleInterface(new AccessibleNews(form, news));
+    }
+}
+
+AccessibleControl::~AccessibleControl()
+{
+    if (news_ != 0) {
+        QAccessible::deleteAccessibleInterface(news_);
+    }
+}
 
 QWindow* AccessibleControl::window() const { return form_.windowHandle(); }
 
@@ -14,7 +30,7 @@ QAccessibleInterface* AccessibleControl::parent() const { return QAccessible::qu
 QString AccessibleControl::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name) {
-        return spoken_.name();
+        return keptName_ ? *keptName_ : spoken_.name();
     }
     if (t == QAccessible::Value && spoken_.value) {
         return spoken_.value();
@@ -37,6 +53,15 @@ QAccessible::State AccessibleControl::state() const
     state.focusable = true;
     state.focused = parent()->focusChild() == this;
     return state;
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleControl::relations(
+    QAccessible::Relation match) const
+{
+    if (news_ == 0 || !(match & QAccessible::Label)) {
+        return {};
+    }
+    return {{QAccessible::accessibleInterface(news_), QAccessible::Label}};
 }
 
 void* AccessibleControl::interface_cast(QAccessible::InterfaceType type)

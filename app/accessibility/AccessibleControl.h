@@ -5,6 +5,7 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
+#include <optional>
 
 class Form1;
 
@@ -14,7 +15,16 @@ class AccessibleControl : public QAccessibleInterface,
                           public QAccessibleActionInterface,
                           public QAccessibleValueInterface {
 public:
-    AccessibleControl(Form1& form, const SpokenControl& spoken) : form_(form), spoken_(spoken) {}
+    // `news`: what is heard with it when the reader's focus lands on it,
+    // read before its own name; none where it is empty.
+    AccessibleControl(Form1& form, const SpokenControl& spoken, const QString& news = {});
+    ~AccessibleControl() override;
+    AccessibleControl(const AccessibleControl&) = delete;
+    AccessibleControl& operator=(const AccessibleControl&) = delete;
+
+    // Once the control has a fresh object, this one keeps the name it was
+    // told with, so a reader can tell the two apart.
+    void keepName(const QString& told) { keptName_ = told; }
 
     bool isValid() const override { return true; }
     QObject* object() const override { return nullptr; }
@@ -29,6 +39,8 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return spoken_.role; }
     QAccessible::State state() const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
+        QAccessible::Relation match = QAccessible::AllRelations) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
@@ -46,4 +58,6 @@ public:
 private:
     Form1& form_;
     const SpokenControl& spoken_;
+    QAccessible::Id news_ = 0;
+    std::optional<QString> keptName_;
 };

@@ -4,9 +4,11 @@
 #include "app/Form1.h"
 #include "app/Screen.h"
 #include "app/accessibility/AccessibleControl.h"
+#include "app/accessibility/HiddenTextFilter.h"
 #include "app/controls/ControlTree.h"
 
 #include <QApplication>
+#include <QWindow>
 #include <QMetaObject>
 #include <algorithm>
 #include <iterator>
@@ -46,7 +48,7 @@ const Control* focusedControl(Form1& form)
 
 void installAccessibleForm()
 {
-    static const bool installed = (QAccessible::installFactory(&formFactory), true);
+    static const bool installed = (QAccessible::installFactory(&formFactory), installHiddenTextFilter(), true);
     Q_UNUSED(installed);
 }
 
@@ -57,24 +59,31 @@ AccessibleForm::AccessibleForm(Form1& form)
         const SpokenControl& spoken = spoken_[index];
         indexOf_.insert(spoken.control, index);
         toldNames_.push_back(spoken.name());
-        // The entry box is Qt's own line edit, which reads and edits its text.
-        if (QWidget* widget = spoken.control->nativeWidget(); widget && spoken.role == QAccessible::EditableText) {
+        if (QWidget* widget = qtWidgetOf(index)) {
             widget->setAccessibleName(toldNames_.back());
         }
     }
     toldView_ = inView();
     // Watched only from the moment a reader first asks for the window:
     // without one, the game's many changes a second cost nothing more.
-    form.onChanged = [&form] {
+    // Watched only from the moment a reader first asks for the window, and
+    // worked out only while a reader listens: without one, the game's many
+    // changes a second cost nothing more.
+    form.onChanged = [&form](Form1::Mover mover) {
         if (AccessibleForm* accessible = accessibleFormOf(form)) {
-            accessible->catchUpLater();
+            accessible->boardMayHaveChanged_ |= mover == Form1::Mover::Player;
+            if (QAccessible::isActive()) {
+                accessible->catchUpLater();
+            }
         }
     };
     // Wherever the keyboard goes, a question box or another window, the
-    // reader goes with it; once it is back, the reader hears where it stands.
-    QObject::connect(qApp, &QApplication::focusChanged, &form, [&form](QWidget*, QWidget* now) {
+    // reader goes with it; once the window is active again, the reader hears
+    // where it stands. A reader takes no focus in a window before it is
+    // active, as at start-up.
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &form, [&form](QWindow* now) {
         AccessibleForm* accessible = accessibleFormOf(form);
-        if (accessible && now) {
+        if (accessible && now && now == form.windowHandle()) {
             accessible->toldFocus_ = kNone;
             accessible->catchUpLater();
         }
@@ -87,6 +96,11 @@ AccessibleForm::AccessibleForm(Form1& form)
 // children are touched.
 AccessibleForm::~AccessibleForm()
 {
+    for (const QAccessible::Id id : focusObjects_) {
+        if (id != 0 && std::find(ids_.begin(), ids_.end(), id) == ids_.end()) {
+            QAccessible::deleteAccessibleInterface(id);
+        }
+    }
     for (const QAccessible::Id id : ids_) {
         if (id != 0) {
             QAccessible::deleteAccessibleInterface(id);
@@ -112,15 +126,21 @@ const std::vector<std::size_t>& AccessibleForm::inView() const
     return inView_;
 }
 
-QAccessibleInterface* AccessibleForm::interfaceOf(std::size_t index) const
+// The entry box is Qt's own line edit, which reads and edits its text.
+QWidget* AccessibleForm::qtWidgetOf(std::size_t index) const
 {
     const SpokenControl& spoken = spoken_[index];
-    if (QWidget* widget = spoken.control->nativeWidget(); widget && spoken.role == QAccessible::EditableText) {
+    return spoken.role == QAccessible::EditableText ? spoken.control->nativeWidget() : nullptr;
+}
+
+QAccessibleInterface* AccessibleForm::interfaceOf(std::size_t index) const
+{
+    if (QWidget* widget = qtWidgetOf(index)) {
         return QAccessible::queryAccessibleInterface(widget);
     }
     QAccessible::Id& id = ids_[index];
     if (id == 0) {
-        id = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken));
+        id = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken_[index]));
     }
     return QAccessible::accessibleInterface(id);
 }
@@ -198,60 +218,86 @@ void AccessibleForm::catchUpLater()
 void AccessibleForm::catchUp()
 {
     catchUpPosted_ = false;
-    const std::vector<std::size_t> now = inView();
-    tellNames(now);
-    tellView(now);
-    tellFocus();
+    const std::vector<std::size_t>& now = inView();
+    tellFocus(tellNews(now));
 }
 
-// Every name in view that is not what the reader was last told, so that a
-// reader that keeps names never reads an old one, and a message or a result
-// is heard with the text it shows as it comes into view. A counter's name is
-// its words alone: its ticks are never told.
-void AccessibleForm::tellNames(const std::vector<std::size_t>& now)
+void AccessibleForm::renew(std::size_t index, const QString& news)
 {
-    for (const std::size_t index : now) {
-        QString name = spoken_[index].name();
-        if (name != toldNames_[index]) {
-            toldNames_[index] = std::move(name);
-            QAccessibleEvent nameChanged(interfaceOf(index), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&nameChanged);
-        }
+    const QAccessible::Id old = ids_[index];
+    // The new one is made before the old one goes: Qt hands a freed number
+    // out again to the very next object, and a reader would take the two for
+    // one.
+    ids_[index] = QAccessible::registerAccessibleInterface(new AccessibleControl(form_, spoken_[index], news));
+    // The object the focus was last told on still gets Qt's word that it lost
+    // the focus: it goes once the focus has moved on twice.
+    if (old != 0 && old == focusObjects_.back()) {
+        static_cast<AccessibleControl*>(QAccessible::accessibleInterface(old))->keepName(toldNames_[index]);
+    } else if (old != 0) {
+        QAccessible::deleteAccessibleInterface(old);
     }
 }
 
-// As Qt tells of widgets that show and hide: each child that left the view,
-// then each that came into it. Qt's event for a changed list of children
-// reaches the bus malformed, once for every child, and readers drop it.
-void AccessibleForm::tellView(const std::vector<std::size_t>& now)
+// Whatever left the view or reads anew loses its object, and the next reader
+// that asks meets a fresh one: a reader keeps what it learnt of an object
+// (its name, whether it is visible), and Qt 6.4 tells a changed name in a way
+// readers cannot read. Sending nothing also spares the reader a flood of
+// events when a level deals its 308 cells. Returns the news to be heard with
+// the focus, in reading order.
+std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>& now)
 {
-    if (now == toldView_) {
-        return;
-    }
     std::vector<std::size_t> left;
     std::set_difference(toldView_.begin(), toldView_.end(), now.begin(), now.end(), std::back_inserter(left));
-    std::vector<std::size_t> came;
-    std::set_difference(now.begin(), now.end(), toldView_.begin(), toldView_.end(), std::back_inserter(came));
-    toldView_ = now;
-    // Qt tells of its own widgets itself.
-    const auto tell = [this](std::size_t index, QAccessible::Event event) {
-        if (!interfaceOf(index)->object()) {
-            QAccessibleEvent told(interfaceOf(index), event);
-            QAccessible::updateAccessibility(&told);
-        }
-    };
     for (const std::size_t index : left) {
-        tell(index, QAccessible::ObjectHide);
+        if (ids_[index] != 0) {
+            renew(index);
+        }
     }
-    for (const std::size_t index : came) {
-        tell(index, QAccessible::ObjectShow);
+    const Screen shown = screen(form_.controls());
+    std::vector<std::size_t> news;
+    for (const std::size_t index : now) {
+        const bool came = !std::binary_search(toldView_.begin(), toldView_.end(), index);
+        // A tick changes no cell: the board is read again only after a move.
+        if (!came && spoken_[index].onTheBoard && !boardMayHaveChanged_) {
+            continue;
+        }
+        QString name = spoken_[index].name();
+        const bool renamed = name != toldNames_[index];
+        if (!came && !renamed) {
+            continue;
+        }
+        if (renamed && ids_[index] != 0) {
+            tellRenamed(index);
+        }
+        toldNames_[index] = std::move(name);
+        if (spoken_[index].heard.contains(shown) && !toldNames_[index].isEmpty()) {
+            news.push_back(index);
+        }
     }
+    toldView_ = now;
+    boardMayHaveChanged_ = false;
+    return news;
+}
+
+// A counter keeps its object as it ticks, so that a reader reviewing the
+// score column still finds it there: its new number is told as a changed
+// name, which readers take in without speaking. Anything else that reads
+// anew gets a fresh object.
+void AccessibleForm::tellRenamed(std::size_t index)
+{
+    if (!spoken_[index].value) {
+        renew(index);
+        return;
+    }
+    QAccessibleEvent renamed(interfaceOf(index), QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
 }
 
 // The reader's focus moves with the highlight, the player and the screens,
-// and is told again when its control starts answering: the player's cell
-// when the countdown ends.
-void AccessibleForm::tellFocus()
+// and is told again when its control reads anew: a turned tile, the
+// countdown's next step. Each time it lands on a fresh object, labelled by
+// the news heard with it.
+void AccessibleForm::tellFocus(const std::vector<std::size_t>& news)
 {
     // A question box holds the reader's focus until it is answered; then the
     // reader comes back to the game.
@@ -260,15 +306,33 @@ void AccessibleForm::tellFocus()
         return;
     }
     const std::size_t index = focusIndex();
-    const bool answers = index != kNone && spoken_[index].control->answersClicks();
-    if (index == toldFocus_ && (answers == toldFocusAnswers_ || !answers)) {
-        toldFocusAnswers_ = answers;
+    if (index == kNone || (index == toldFocus_ && toldNames_[index] == toldFocusName_)) {
+        toldFocus_ = index;
         return;
     }
     toldFocus_ = index;
-    toldFocusAnswers_ = answers;
-    if (index != kNone) {
-        QAccessibleEvent focused(interfaceOf(index), QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
+    toldFocusName_ = toldNames_[index];
+    if (!qtWidgetOf(index)) {
+        QStringList heard;
+        for (const std::size_t told : news) {
+            if (told != index) {
+                heard << toldNames_[told];
+            }
+        }
+        renew(index, heard.join(QStringLiteral(", ")));
+    }
+    QAccessibleInterface* focused = interfaceOf(index);
+    QAccessibleEvent focusEvent(focused, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focusEvent);
+    retireFocusObject(QAccessible::uniqueId(focused));
+}
+
+void AccessibleForm::retireFocusObject(QAccessible::Id now)
+{
+    const QAccessible::Id oldest = focusObjects_.front();
+    focusObjects_ = {focusObjects_.back(), now};
+    if (oldest != 0 && oldest != focusObjects_.front() && oldest != now &&
+        std::find(ids_.begin(), ids_.end(), oldest) == ids_.end()) {
+        QAccessible::deleteAccessibleInterface(oldest);
     }
 }

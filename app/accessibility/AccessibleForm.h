@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,6 +18,15 @@ class Form1;
 // or a tick: which controls left the view and came into it, every name that
 // changed, and where the reader's focus now stands. That focus is the
 // reader's own: the keys keep going to the window.
+//
+// Readers speak a focus that lands on an object new to them, and little else
+// (Orca drops a name change it cannot read and any news of objects it is not
+// focused on). So news is told as a focus move: whenever the focus lands, or
+// its control reads anew (a turned tile, the countdown's next step), the
+// control gets a fresh object, labelled by the news heard with it (a move's
+// warning, the level that starts, a panel's texts). A control that leaves the
+// view loses its object too, so it comes back as new, never as one a reader
+// remembers hidden.
 class AccessibleForm : public QAccessibleWidget {
 public:
     explicit AccessibleForm(Form1& form);
@@ -35,14 +45,21 @@ private:
     static constexpr std::size_t kNone = std::size_t(-1);
 
     const std::vector<std::size_t>& inView() const;
+    QWidget* qtWidgetOf(std::size_t index) const;
     QAccessibleInterface* interfaceOf(std::size_t index) const;
     // The control the reader's focus belongs on, kNone where there is none.
     std::size_t focusIndex() const;
+    // Gives the control a fresh object, labelled by `news` where that is not
+    // empty, and lets its old one go.
+    void renew(std::size_t index, const QString& news = {});
     void catchUpLater();
     void catchUp();
-    void tellNames(const std::vector<std::size_t>& now);
-    void tellView(const std::vector<std::size_t>& now);
-    void tellFocus();
+    void tellRenamed(std::size_t index);
+    std::vector<std::size_t> tellNews(const std::vector<std::size_t>& now);
+    void tellFocus(const std::vector<std::size_t>& news);
+    // Keeps the objects the focus was told on for one more move, then lets
+    // the older one go unless a control still uses it.
+    void retireFocusObject(QAccessible::Id now);
 
     Form1& form_;
     std::vector<SpokenControl> spoken_;
@@ -53,8 +70,12 @@ private:
     std::vector<std::size_t> toldView_;
     std::vector<QString> toldNames_;
     std::size_t toldFocus_ = kNone;
-    bool toldFocusAnswers_ = false;
+    QString toldFocusName_;
+    // The objects the focus was told on last and the time before.
+    std::array<QAccessible::Id, 2> focusObjects_{};
     bool catchUpPosted_ = false;
+    // Whether the player played since the board's names were last read.
+    bool boardMayHaveChanged_ = true;
     // The spoken controls in view, as found at the window's arrangement.
     mutable std::vector<std::size_t> inView_;
     mutable std::optional<std::uint64_t> inViewArrangement_;

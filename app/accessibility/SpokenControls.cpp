@@ -45,8 +45,8 @@ void addBoard(std::vector<SpokenControl>& spoken, Form1& form)
     F& ui = form.controls();
     const Game& game = form.game();
     for (int cell = 0; cell < board::kCells; ++cell) {
-        spoken.push_back(
-            {&ui.Picture1[cell], QAccessible::Button, [&game, cell] { return speech::cellName(game, cell); }, {}, {}});
+        spoken.push_back({&ui.Picture1[cell], QAccessible::Button, [&game, cell] { return speech::cellName(game, cell); },
+                          {}, Qt::Key_unknown, {}, true});
     }
 }
 
@@ -57,12 +57,15 @@ SpokenControl spokenRow(const ControlRow& row, Form1& form)
     Control* control = row.control(ui, form.game());
     auto* label = dynamic_cast<Label*>(control);
     const char* words = row.words;
-    SpokenControl spoken{control, row.role, [words] { return QString::fromUtf8(words); }, {}, row.key};
+    SpokenControl spoken{control, row.role, [words] { return QString::fromUtf8(words); }, {}, row.key, row.heard};
     switch (row.speech) {
     case Speech::Caption:
         spoken.name = [control] { return captionOf(*control); };
         break;
     case Speech::Counter:
+        // Read with its number, as flat review reads a name alone; the number
+        // changing is never told (see AccessibleForm).
+        spoken.name = [words, label] { return QString::fromUtf8(words) + QLatin1Char(' ') + label->caption(); };
         spoken.value = [label] { return label->caption(); };
         break;
     case Speech::Entry:

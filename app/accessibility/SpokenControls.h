@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Screen.h"
+
 #include <QAccessible>
 #include <QString>
 #include <functional>
@@ -19,6 +21,10 @@ struct SpokenControl {
     // the control has none.
     std::function<QString()> value;
     Qt::Key key = Qt::Key_unknown;
+    // The screens on which its news is heard with the reader's focus.
+    Screens heard = {};
+    // A cell, whose name changes only when the player plays.
+    bool onTheBoard = false;
 
     // A button is pressed as it is clicked.
     bool pressable() const { return role == QAccessible::Button; }
