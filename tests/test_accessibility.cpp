@@ -374,7 +374,8 @@ private slots:
         const QStringList onAnArrow{"step onto an arrow"};
         const int focus = QAccessible::Focus;
         const QString below = cellPlace(board::kColumns);
-        QTest::newRow("a tick") << onAnArrow << "tick" << int(QAccessible::InvalidEvent) << "" << "";
+        QTest::newRow("a tick") << onAnArrow << "tick" << int(QAccessible::InvalidEvent) << ""
+                                << "";
         QTest::newRow("a turn") << onAnArrow << "turn" << focus
                                 << cellPlace(0) + QStringLiteral(", player: arrow 1 right; target: ") + cellPlace(1)
                                 << "";
@@ -386,11 +387,14 @@ private slots:
                                 << "";
         QTest::newRow("the result") << QStringList{"black hole below"} << "move" << focus
                                     << QStringLiteral("NEW HI-SCORE, %1").arg(10000 + 3000 - 10) << "";
-        QTest::newRow("a menu step") << QStringList{} << "key Down" << focus << "hi-scores" << "";
+        QTest::newRow("a menu step") << QStringList{} << "key Down" << focus << "hi-scores"
+                                     << "";
         QTest::newRow("a won level") << QStringList{} << "level won" << focus << "NEXT LEVEL"
                                      << "YOU WON, ";
-        QTest::newRow("a new board") << QStringList{"level won"} << "NEXT LEVEL" << focus << "3" << "LEVEL 2";
-        QTest::newRow("the countdown's step") << QStringList{"new game"} << "countdown step" << focus << "2" << "";
+        QTest::newRow("a new board") << QStringList{"level won"} << "NEXT LEVEL" << focus << "3"
+                                     << "LEVEL 2";
+        QTest::newRow("the countdown's step") << QStringList{"new game"} << "countdown step" << focus << "2"
+                                              << "";
         QTest::newRow("how to play opens") << QStringList{} << "how to play" << focus << "close"
                                            << "the door - you won - go to next level, black hole - you lose";
     }
@@ -444,7 +448,8 @@ private slots:
                                         << QStringList{"new game"};
         QTest::newRow("hi-scores close by their X")
             << QStringList{"hi-scores"} << "close" << QStringList{"new game"} << QStringList{"reset"};
-        QTest::newRow("a level starts") << QStringList{} << "new game" << QStringList{"time bonus", cellPlace(0) + QLatin1Char(','), "3"}
+        QTest::newRow("a level starts") << QStringList{} << "new game"
+                                        << QStringList{"time bonus", cellPlace(0) + QLatin1Char(','), "3"}
                                         << QStringList{"new game", "exit"};
         QTest::newRow("the countdown ends")
             << QStringList{"new game"} << "countdown" << QStringList{"quit game", middleCell} << QStringList{"3"};

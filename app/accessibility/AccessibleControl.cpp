@@ -55,8 +55,8 @@ QAccessible::State AccessibleControl::state() const
     return state;
 }
 
-QList<QPair<QAccessibleInterface*, QAccessible::Relation>> AccessibleControl::relations(
-    QAccessible::Relation match) const
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+AccessibleControl::relations(QAccessible::Relation match) const
 {
     if (news_ == 0 || !(match & QAccessible::Label)) {
         return {};

@@ -39,8 +39,8 @@ public:
     QRect rect() const override;
     QAccessible::Role role() const override { return spoken_.role; }
     QAccessible::State state() const override;
-    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> relations(
-        QAccessible::Relation match = QAccessible::AllRelations) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match = QAccessible::AllRelations) const override;
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;

@@ -8,8 +8,8 @@
 #include "app/controls/ControlTree.h"
 
 #include <QApplication>
-#include <QWindow>
 #include <QMetaObject>
+#include <QWindow>
 #include <algorithm>
 #include <iterator>
 

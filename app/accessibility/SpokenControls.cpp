@@ -45,8 +45,13 @@ void addBoard(std::vector<SpokenControl>& spoken, Form1& form)
     F& ui = form.controls();
     const Game& game = form.game();
     for (int cell = 0; cell < board::kCells; ++cell) {
-        spoken.push_back({&ui.Picture1[cell], QAccessible::Button, [&game, cell] { return speech::cellName(game, cell); },
-                          {}, Qt::Key_unknown, {}, true});
+        spoken.push_back({&ui.Picture1[cell],
+                          QAccessible::Button,
+                          [&game, cell] { return speech::cellName(game, cell); },
+                          {},
+                          Qt::Key_unknown,
+                          {},
+                          true});
     }
 }
 
