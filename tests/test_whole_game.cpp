@@ -3,10 +3,14 @@
 #include "support/Player.h"
 
 #include <QKeySequence>
+#include <functional>
 #include <algorithm>
 #include <map>
 
 Q_DECLARE_METATYPE(MessageBoxes::Answer)
+
+// Where a table of keys minimises the window instead.
+constexpr Qt::Key kMinimise = Qt::Key_unknown;
 
 class WholeGameTest : public QObject {
     Q_OBJECT
@@ -328,9 +332,12 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("clicked");  // empty: nothing
-        const auto add = [](const char* situation, Qt::Key key, const char* clicked) {
-            QTest::addRow("%s: %s", situation, qPrintable(QKeySequence(key).toString())) << situation << key << clicked;
+        QTest::addColumn<bool>("pausedAfter");
+        const auto add = [](const char* situation, Qt::Key key, const char* clicked, bool pausedAfter = false) {
+            const QString name = key == kMinimise ? QStringLiteral("minimised") : QKeySequence(key).toString();
+            QTest::addRow("%s: %s", situation, qPrintable(name)) << situation << key << clicked << pausedAfter;
         };
+        const bool paused = true;
         add("menu", Qt::Key_F1, "how to play");
         add("menu", Qt::Key_Return, "new game");
         add("menu", Qt::Key_Space, "new game");
@@ -360,12 +367,31 @@ private slots:
         add("name entry", Qt::Key_Escape, "");
         add("name entry", Qt::Key_R, "");
         add("disabled", Qt::Key_Return, "");
+        add("first countdown", Qt::Key_P, "", paused);
+        add("countdown", Qt::Key_Pause, "", paused);
+        add("countdown", kMinimise, "", paused);
+        add("playing", Qt::Key_P, "", paused);
+        add("playing", kMinimise, "", paused);
+        add("paused", Qt::Key_P, "");
+        add("paused", Qt::Key_Pause, "");
+        add("paused", kMinimise, "", paused);
+        add("paused", Qt::Key_Space, "", paused);
+        add("paused", Qt::Key_Return, "", paused);
+        add("paused", Qt::Key_Escape, "quit game", paused);
+        add("menu", Qt::Key_P, "");
+        add("menu", kMinimise, "");
+        add("level won", Qt::Key_Pause, "");
+        add("level won", kMinimise, "");
+        add("game over", Qt::Key_P, "");
+        add("name entry", Qt::Key_Pause, "");
+        add("disabled", Qt::Key_P, "");
     }
     void whatEachKeyClicks()
     {
         QFETCH(QString, situation);
         QFETCH(Qt::Key, key);
         QFETCH(QString, clicked);
+        QFETCH(bool, pausedAfter);
         Player& p = *player;
         Form1Controls& ui = p.ui();
         using enum Screen;
@@ -373,6 +399,7 @@ private slots:
             {"menu", Menu},          {"hi-scores", HiScores},      {"how to play", HowToPlay},
             {"credits", Credits},    {"countdown", Countdown},     {"playing", Playing},
             {"level won", LevelWon}, {"game over", GameOverPause}, {"name entry", NameEntry},
+            {"paused", Paused},
         };
         if (situation == "first countdown") {
             p.click("new game");
@@ -381,7 +408,7 @@ private slots:
         } else {
             p.playTo(screens.at(situation));
         }
-        if (situation == "playing") {
+        if (situation == "playing" || situation == "paused") {
             p.aimAt("1");  // a target to move to
         }
         // The keyboard away from the name box, so letters are keys.
@@ -401,8 +428,13 @@ private slots:
             control->onClick = [&hit, control] { hit = control; };
         }
         const Control* expected = clicked.isEmpty() ? nullptr : &p.control(qPrintable(clicked));
-        p.press(key);
+        if (key == kMinimise) {
+            p.minimise();
+        } else {
+            p.press(key);
+        }
         QCOMPARE(hit, expected);
+        QCOMPARE(p.screen() == Paused, pausedAfter);
     }
 
     // The quit while a level is played, on a won level's result screen
@@ -429,6 +461,8 @@ private slots:
         QTest::newRow("countdown, confirmed, START shown") << Countdown << 3 << yes << 35990;
         QTest::newRow("countdown, confirmed, START came") << Countdown << 4 << yes << 35990;
         QTest::newRow("level won, confirmed") << LevelWon << 0 << yes << 22990;
+        QTest::newRow("paused, declined") << Paused << 0 << no << 0;
+        QTest::newRow("paused, confirmed") << Paused << 0 << yes << 13000;
     }
     void quit()
     {
@@ -466,6 +500,10 @@ private slots:
             QCOMPARE(ui.Timer4.enabled(), !started);
             QVERIFY(ui.Label27.visible());
             QCOMPARE(ui.Picture3.visible(), !started);
+            // A paused level stays paused; the bonuses wait a whole interval
+            // from the resume.
+            QCOMPARE(p.screen() == Screen::Paused, stage == Screen::Paused);
+            QCOMPARE(ui.Timer2.remainingMs(), ui.Timer2.interval());
             return;
         }
         QVERIFY(!ui.Label27.visible());
@@ -479,6 +517,38 @@ private slots:
         for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
         }
+    }
+
+    // The same level from the same counter, played with the same seconds
+    // between its clicks, ends with the same score with an hour's pause in
+    // it as without: in the countdown or in play, by a key or by minimising,
+    // with the board's cells clicked through the cover.
+    void aPauseChangesNoScore_data()
+    {
+        QTest::addColumn<int>("pauseAfter");  // the step of the level after which it pauses
+        QTest::addColumn<bool>("minimised");
+        QTest::newRow("countdown, P") << 0 << false;
+        QTest::newRow("countdown, minimised") << 0 << true;
+        QTest::newRow("playing, P") << 2 << false;
+        QTest::newRow("playing, minimised") << 3 << true;
+    }
+    void aPauseChangesNoScore()
+    {
+        QFETCH(int, pauseAfter);
+        QFETCH(bool, minimised);
+        const auto pauseAnHour = [this, minimised] {
+            Player& p = *player;
+            minimised ? p.minimise() : p.press(Qt::Key_P);
+            p.wait(3'600'000);
+            p.turn();
+            p.clickCell(std::max(p.target(), 0));
+            p.minimise(false);
+            QCOMPARE(p.screen(), Screen::Paused);
+            p.press(Qt::Key_P);
+        };
+        StartedWindow unpausedWindow;
+        Player unpaused(unpausedWindow);
+        QCOMPARE(playTheSameLevel(*player, pauseAfter, pauseAnHour), playTheSameLevel(unpaused, -1, {}));
     }
 
     void newGameStartsAfreshAfterAGame()
@@ -555,6 +625,30 @@ private slots:
     }
 
 private:
+    // A level played by the clock to its door: the counters it ends with,
+    // then its final total.
+    static QList<int> playTheSameLevel(Player& p, int pauseAfter, const std::function<void()>& pause)
+    {
+        const std::function<void()> steps[] = {
+            [&p] { p.click("new game"), p.wait(1500); },
+            [&p] { p.wait(2700); },
+            [&p] { p.playCarefully(2), p.wait(1150); },
+            [&p] { p.playCarefully(2), p.wait(640); },
+            [&p] { p.winLevel(), p.wait(450); },
+        };
+        for (int step = 0; step < int(std::size(steps)); ++step) {
+            steps[step]();
+            if (step == pauseAfter) {
+                pause();
+            }
+        }
+        QList<int> counters;
+        for (const char* counter : {"time bonus", "fast click", "clicks", "points", "squares", "total"}) {
+            counters << p.counter(counter);
+        }
+        return counters << p.finalTotal();
+    }
+
     std::unique_ptr<StartedWindow> window;
     std::unique_ptr<Player> player;
 };

@@ -606,6 +606,48 @@ private slots:
         QVERIFY(!(window->ui().*timer).enabled());
     }
 
+    // However long a pause, no tick falls in it, and the first after the
+    // resume comes when the interval's rest has run; a timer switched on
+    // while paused waits a whole interval from the resume.
+    void aPausedTimerKeepsWhatWasLeft_data()
+    {
+        QTest::addColumn<int>("runBeforePause");
+        QTest::addColumn<bool>("switchedOnWhilePaused");
+        QTest::newRow("early in the interval") << 300 << false;
+        QTest::newRow("a moment before a tick") << 2499 << false;
+        QTest::newRow("after two ticks") << 5100 << false;
+        QTest::newRow("switched off and on while paused") << 300 << true;
+    }
+    void aPausedTimerKeepsWhatWasLeft()
+    {
+        QFETCH(int, runBeforePause);
+        QFETCH(bool, switchedOnWhilePaused);
+        constexpr int kInterval = 2500;
+        HandClock clock;
+        Timer timer;
+        timer.create(nullptr, kInterval, &clock);
+        int ticks = 0;
+        timer.onTick = [&ticks] { ++ticks; };
+        timer.setEnabled(true);
+        clock.advance(runBeforePause);
+        const int before = runBeforePause / kInterval;
+        QCOMPARE(ticks, before);
+        timer.pause();
+        if (switchedOnWhilePaused) {
+            timer.setEnabled(false);
+            timer.setEnabled(true);
+        }
+        clock.advance(3'600'000);
+        QCOMPARE(ticks, before);
+        timer.resume();
+        const int rest = switchedOnWhilePaused ? kInterval : kInterval - runBeforePause % kInterval;
+        QCOMPARE(timer.remainingMs(), rest);
+        clock.advance(rest - 1);
+        QCOMPARE(ticks, before);
+        clock.advance(1 + kInterval);
+        QCOMPARE(ticks, before + 2);
+    }
+
     void exitClosesTheDatabaseAndTheWindow()
     {
         StartedWindow shown;
