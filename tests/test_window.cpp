@@ -606,9 +606,8 @@ private slots:
         QVERIFY(!(window->ui().*timer).enabled());
     }
 
-    // No tick falls in a pause however long, and the first after the resume
-    // comes when the rest of the interval has run; a timer switched off and
-    // on while paused waits a whole interval from the resume.
+    // No tick in an hour's pause; the first after it when the rest of the
+    // interval has run, or a whole one for a timer switched off and on.
     void aPausedTimerKeepsWhatWasLeft()
     {
         constexpr int kInterval = 2500;

@@ -98,12 +98,11 @@ public:
     void tickSquares() { game().Timer7_Timer(); }
     // Lets `ms` of the window's clock pass, with every tick that falls due.
     void wait(int ms) { form_.handClock()->advance(ms); }
-    // Minimises the window, or restores it, and lets the platform answer.
     void minimise(bool minimised = true)
     {
         shownWindow();
         form_.setWindowState(minimised ? Qt::WindowMinimized : Qt::WindowNoState);
-        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();  // the platform's answer, at once
     }
     // The five seconds between a lost game and the menu or the name entry.
     void waitOutTheGameOverPause()
