@@ -42,8 +42,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
              Ticks ticks)
     // Resizable and maximisable, unlike the fixed window the layout was
     // drawn for: a window that does not fit the screen cuts the game off.
-    : QWidget(nullptr, Qt::Window),
-      handClock_(ticks == Ticks::ByHand ? std::make_unique<HandClock>() : nullptr),
+    : QWidget(nullptr, Qt::Window), handClock_(ticks == Ticks::ByHand ? std::make_unique<HandClock>() : nullptr),
       game_(ui_, files, random, boxes, preparedKey)
 {
     setWindowTitle(words::kTitle);

@@ -294,7 +294,8 @@ void buildPauseCover(F& ui)
 {
     PictureBox& cover = place(ui, ui.Form1, kPauseCover);
     placeAll(ui, cover, kPauseLabels);
-    ui.PauseHint.setCaption(QStringLiteral("the level is paused - press %1 to resume").arg(keyNames(&Game::ResumeLevel)));
+    ui.PauseHint.setCaption(
+        QStringLiteral("the level is paused - press %1 to resume").arg(keyNames(&Game::ResumeLevel)));
 }
 
 void buildHiScorePanel(F& ui)

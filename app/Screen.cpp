@@ -39,8 +39,8 @@ Screen screen(const Form1Controls& ui)
 const char* screenWords(Screen shown)
 {
     static constexpr std::array<const char*, 10> kWords{
-        "menu",   "hi-scores", "how to play", "credits",   "countdown",
-        "playing", "paused",   "level won",   "game over", "name entry",
+        "menu",    "hi-scores", "how to play", "credits",   "countdown",
+        "playing", "paused",    "level won",   "game over", "name entry",
     };
     return kWords.at(std::size_t(shown));
 }
