@@ -531,8 +531,9 @@ private slots:
             pauseAnHour(false);
             p->wait(2700);
             p->playCarefully(2);
-            p->wait(1150);
+            p->wait(2200);
             pauseAnHour(true);
+            p->wait(1150);
             p->playCarefully(2);
             p->wait(640);
             p->winLevel();
