@@ -160,8 +160,8 @@ public:
     QString accedi_database;
     QString sqlText;
 
-    // What the last pause stopped, the countdown or play: its timers, standing
-    // still, no longer tell.
+    // What the last pause stopped, the countdown or play: the screen its
+    // resume goes back to.
     Screen pausedFrom = Screen::Playing;
 
     Form1Controls& ui;
