@@ -533,7 +533,6 @@ private slots:
             p->playCarefully(2);
             p->wait(2200);
             pauseAnHour(true);
-            p->wait(1150);
             p->playCarefully(2);
             p->wait(640);
             p->winLevel();
