@@ -3,6 +3,8 @@
 #include "app/Form1Controls.h"
 #include "app/Game.h"
 
+#include <QKeySequence>
+#include <QStringList>
 #include <cstring>
 
 namespace {
@@ -32,14 +34,17 @@ constexpr Qt::Key kF1 = Qt::Key_F1;
 constexpr Qt::Key kR = Qt::Key_R;
 
 // The board and the score column are in view from a level's countdown until
-// the pause after a lost game ends; the quit's X too, from the second level's
-// countdown on (a level won leaves it shown). The cells answer in play
-// alone.
+// the pause after a lost game ends, but for a paused level's cover over them;
+// the quit's X too, from the second level's countdown on (a level won leaves
+// it shown), and above the cover. The cells answer in play alone.
 constexpr Screens kGameOn{Countdown, Playing, LevelWon, GameOverPause};
 // The result panel shows the countdown, a won level's total and a lost one's.
 constexpr Screens kResultShown{Countdown, LevelWon, GameOverPause};
 // The reader's focus follows the countdown's steps, then a lost game's result.
 constexpr Screens kResultRead{Countdown, GameOverPause};
+// A level may be paused while it counts down or is played.
+constexpr Screens kInPlay{Countdown, Playing};
+constexpr Screens kLevelShown{Countdown, Playing, Paused, LevelWon, GameOverPause};
 constexpr Screens kNone{};
 
 // Columns: the control, its words, its role, how a reader reads it out, its
@@ -67,7 +72,7 @@ const ControlRow kControls[] = {
     {at<&F::Label40>,   "authors",            StaticText,   Caption,     kNoKey,  {Credits},    kNone,       {Credits},   nullptr},
     {at<&F::Label32>,   "hi-scores",          StaticText,   HiScoreList, kNoKey,  {HiScores},   {HiScores},  kNone,       nullptr},
     {at<&F::Text1>,     "your name",          EditableText, Entry,       kNoKey,  {NameEntry},  {NameEntry}, kNone,       nullptr},
-    {at<&F::Label19>,   "level",              StaticText,   Caption,     kNoKey,  kGameOn,      kNone,       {Countdown}, nullptr},
+    {at<&F::Label19>,   "level",              StaticText,   Caption,     kNoKey,  kLevelShown,  kNone,       {Countdown}, nullptr},
     {at<&F::Label21>,   "prev level",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
     {at<&F::Label7>,    "time bonus",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
     {at<&F::Label8>,    "fast click",         StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
@@ -76,19 +81,41 @@ const ControlRow kControls[] = {
     {at<&F::Labeldoor>, "door",               StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
     {at<&F::Label29>,   "squares",            StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
     {at<&F::Label16>,   "total",              StaticText,   Counter,     kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
-    {at<&F::Label27>,   "quit game",          Button,       Words,       kEscape, kGameOn,      kNone,       kNone,       &Game::Label27_Click},
+    {at<&F::Label27>,   "quit game",          Button,       Words,       kEscape, kLevelShown,  kNone,       kNone,       &Game::Label27_Click},
     {nullptr,           "board",              Button,       Board,       kNoKey,  kGameOn,      kNone,       kNone,       nullptr},
     {kPlayerCell,       "player",             Button,       OnTheBoard,  kSpace,  kGameOn,      {Playing},   kNone,       nullptr},
     {kTargetCell,       "target",             Button,       OnTheBoard,  kReturn, kGameOn,      kNone,       kNone,       nullptr},
     {at<&F::Label4>,    "move message",       StaticText,   Caption,     kNoKey,  kGameOn,      kNone,       {Playing},   nullptr},
     {at<&F::Picture3>,  "result",             StaticText,   Result,      kNoKey,  kResultShown, kResultRead, {LevelWon},  nullptr},
     {at<&F::Command2>,  "NEXT LEVEL",         Button,       Caption,     kReturn, {LevelWon},   {LevelWon},  kNone,       &Game::Command2_Click},
+    {at<&F::PauseHint>, "paused",             StaticText,   Caption,     kNoKey,  {Paused},     {Paused},    kNone,       nullptr},
+};
+
+const KeyAction kKeyActions[] = {
+    {Qt::Key_P,     kInPlay,  &Game::PauseLevel},
+    {Qt::Key_Pause, kInPlay,  &Game::PauseLevel},
+    {Qt::Key_P,     {Paused}, &Game::ResumeLevel},
+    {Qt::Key_Pause, {Paused}, &Game::ResumeLevel},
 };
 // clang-format on
 
 }  // namespace
 
 std::span<const ControlRow> controlTable() { return kControls; }
+
+std::span<const KeyAction> keyActions() { return kKeyActions; }
+
+QString keyNames(void (Game::*action)())
+{
+    QStringList names;
+    for (const KeyAction& row : kKeyActions) {
+        const QString name = QKeySequence(row.key).toString(QKeySequence::NativeText);
+        if (row.action == action && !names.contains(name)) {
+            names << name;
+        }
+    }
+    return names.join(QStringLiteral(" or "));
+}
 
 const ControlRow* controlRow(const char* words, Screen shown)
 {

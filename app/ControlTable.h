@@ -3,6 +3,7 @@
 #include "app/Screen.h"
 
 #include <QAccessible>
+#include <QString>
 #include <Qt>
 #include <span>
 
@@ -55,3 +56,16 @@ std::span<const ControlRow> controlTable();
 
 // The row whose words are `words` and that is used on `shown`; null if none.
 const ControlRow* controlRow(const char* words, Screen shown);
+
+// A key that acts on the level as a whole, with no control to click: the
+// pause and the resume. It acts on the screens named, while the window
+// answers clicks.
+struct KeyAction {
+    Qt::Key key;
+    Screens screens;
+    void (Game::*action)();
+};
+std::span<const KeyAction> keyActions();
+
+// The keys that call `action`, as the player reads them: "P or Pause".
+QString keyNames(void (Game::*action)());

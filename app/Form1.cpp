@@ -5,6 +5,7 @@
 #include "app/accessibility/AccessibleForm.h"
 #include "common/GameWords.h"
 
+#include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -41,7 +42,8 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
              Ticks ticks)
     // Resizable and maximisable, unlike the fixed window the layout was
     // drawn for: a window that does not fit the screen cuts the game off.
-    : QWidget(nullptr, Qt::Window), game_(ui_, files, random, boxes, preparedKey)
+    : QWidget(nullptr, Qt::Window), handClock_(ticks == Ticks::ByHand ? std::make_unique<HandClock>() : nullptr),
+      game_(ui_, files, random, boxes, preparedKey)
 {
     setWindowTitle(words::kTitle);
     // The icon follows as soon as the window is up: nothing in the window
@@ -52,7 +54,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     // The pictures are decoded on a thread of their own while the controls
     // are made; the design's are set last, the tiles read by Form_Load.
     game_.pictures().prefetch(designPictureFiles() + game_.TilePictureFiles());
-    buildForm1(ui_, this, game_.pictures(), ticks);
+    buildForm1(ui_, this, game_.pictures(), handClock_.get());
     connectHandlers();
     installAccessibleForm();
 }
@@ -118,6 +120,16 @@ void Form1::keyPressEvent(QKeyEvent* event)
     // The highlight may have moved, appeared or gone with the click.
     update();
     changed(Mover::Player);
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    // A question box holds the game until it is answered, pause or not.
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !QApplication::activeModalWidget()) {
+        keyboard_.windowMinimised();
+        changed(Mover::Clock);
+    }
+    QWidget::changeEvent(event);
 }
 
 void Form1::resizeEvent(QResizeEvent*) { ui_.Form1.placeNativeWidgets(); }

@@ -5,6 +5,7 @@
 #include "app/KeyboardPlay.h"
 
 #include <QWidget>
+#include <memory>
 
 class MessageBoxes;
 class RandomSource;
@@ -14,8 +15,8 @@ class RandomSource;
 // and hands each click and tick to the game.
 class Form1 : public QWidget {
 public:
-    // Its timers tick by the clock unless `ticks` says the caller ticks them
-    // (tests and the screenshot tool call the tick handlers themselves).
+    // Its timers tick by the clock unless `ticks` says the caller moves them
+    // on by hand (tests and the screenshot tool).
     Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, PreparedDatabaseKey* preparedKey = nullptr,
           Ticks ticks = Ticks::FromClock);
 
@@ -23,6 +24,8 @@ public:
     const Form1Controls& controls() const { return ui_; }
     Game& game() { return game_; }
     const KeyboardPlay& keyboard() const { return keyboard_; }
+    // The clock the timers tick by when they tick by hand; null otherwise.
+    HandClock* handClock() { return handClock_.get(); }
 
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
@@ -42,6 +45,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // A player who minimises the window has stepped away.
+    void changeEvent(QEvent* event) override;
     // Tab moves the menu's highlight, not the keyboard between widgets.
     bool focusNextPrevChild(bool) override { return false; }
 
@@ -49,6 +54,7 @@ private:
     void connectHandlers();
     void changed(Mover mover) const;
 
+    std::unique_ptr<HandClock> handClock_;  // made before the timers on it
     Form1Controls ui_;
     Game game_;
     KeyboardPlay keyboard_{ui_, game_};

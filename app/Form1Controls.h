@@ -62,6 +62,10 @@ struct Form1Controls {
     Label Label5, Label17;
     CommandButton Command2;
 
+    // The cover of a paused level, over the board and the score column.
+    PictureBox PauseCover;
+    Label PauseTitle, PauseHint;
+
     // Hi-score panel, with the name entry panel over its list.
     PictureBox Picture5;
     Label Label30, Label48, Label31, Label32, Label33, Label34, Label35;

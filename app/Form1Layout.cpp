@@ -1,6 +1,8 @@
 #include "app/Form1Layout.h"
 
+#include "app/ControlTable.h"
 #include "app/Form1Controls.h"
+#include "app/Game.h"
 #include "app/controls/PictureFiles.h"
 #include "common/GameWords.h"
 #include "scoring/Rulebook.h"
@@ -57,6 +59,8 @@ const Look kLevels{plain(27.75), kLightBlue, kMenuText, false, Alignment::Center
 const Look kEntryPrompt{bold(36), kLightBlue, kMenuText, false, Alignment::Center};
 const Look kSaveX{bold(72), kGreen, kMenuText, true, Alignment::Left, true};
 const Look kResult{bold(36), kDarkRed, kButtonFace, false, Alignment::Center};
+const Look kPauseTitle{boldItalic(72), kLightBlue, kMenuText, true, Alignment::Center};
+const Look kPauseHint{bold(18), kLightBlue, kMenuText, true, Alignment::Center};
 // The numbers on the cells use the plain system face.
 const Look kCellNumber{Font{8.25, true, false, false, Font::Face::System}, colours::kButtonText, kMenuText, true};
 
@@ -165,6 +169,12 @@ const LabelRow kHowToPlayLabels[] = {
     {&F::Label45,   14640,     0,   255,  375, "X",              kCloseX},
 };
 
+// The hint's keys are filled in from the table of keys.
+const LabelRow kPauseLabels[] = {
+    {&F::PauseTitle,    0,  2400, 14580, 1335, "PAUSED",         kPauseTitle},
+    {&F::PauseHint,     0,  4080, 14580,  615, "",               kPauseHint},
+};
+
 struct BoxRow {
     PictureBox F::*box;
     int left, top, width, height;
@@ -181,6 +191,9 @@ constexpr auto kSingle = PictureBox::Border::FixedSingle;
 const BoxRow kBanner     {&F::Picture2,  460,    0, 13890,  2175, kNone,   kMenuText,   ":/banner.jpg", true};
 const BoxRow kMenu       {&F::Picture4,    0, 1920, 15135,  9015, kNone,   kMenuText,   nullptr,        true};
 const BoxRow kResultPanel{&F::Picture3, 2880, 4500, 11480,  1215, kSingle, kButtonFace, nullptr,        false};
+// Over the board, the score column and the move message; the level above it
+// and the quit's X right of it stay in view.
+const BoxRow kPauseCover {&F::PauseCover,  0, 2475, 14580,  8460, kNone,   kMenuText,   nullptr,        false};
 const BoxRow kHiScores   {&F::Picture5,    0, 1920, 15135,  9015, kNone,   kMenuText,   nullptr,        false};
 const BoxRow kNameEntry  {&F::Picture6,  120,    0, 14895,  8895, kSingle, kMenuText,   nullptr,        false};
 const BoxRow kCredits    {&F::Picture7,    0, 1920, 15135,  9015, kNone,   kMenuText,   nullptr,        false};
@@ -277,6 +290,14 @@ void buildResultPanel(F& ui)
     ui.Command2.setVisible(false);
 }
 
+void buildPauseCover(F& ui)
+{
+    PictureBox& cover = place(ui, ui.Form1, kPauseCover);
+    placeAll(ui, cover, kPauseLabels);
+    ui.PauseHint.setCaption(
+        QStringLiteral("the level is paused - press %1 to resume").arg(keyNames(&Game::ResumeLevel)));
+}
+
 void buildHiScorePanel(F& ui)
 {
     PictureBox& panel = place(ui, ui.Form1, kHiScores);
@@ -338,21 +359,23 @@ QStringList designPictureFiles()
     return files;
 }
 
-void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, Ticks ticks)
+void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, HandClock* handClock)
 {
     ui.Form1.create(window);
     // Bottom to top: what lies on the window's own surface, then the menu,
-    // the banner, the cells, and the panels that open over them.
+    // the banner, the cells, and the panels that open over them (a paused
+    // level's cover over the result panel of its countdown).
     buildScoreColumnAndMarkers(ui);
     buildMenu(ui);
     place(ui, ui.Form1, kBanner);
     buildBoard(ui);
     buildResultPanel(ui);
+    buildPauseCover(ui);
     buildHiScorePanel(ui);
     buildCreditsPanel(ui);
     buildHowToPlayPanel(ui);
     for (const TimerRow& row : kTimers) {
-        (ui.*row.timer).create(window, row.intervalMs, ticks);
+        (ui.*row.timer).create(window, row.intervalMs, handClock);
     }
     setDesignPictures(ui, pictures);
 }

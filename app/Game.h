@@ -2,6 +2,7 @@
 
 #include "app/Form1Controls.h"
 #include "app/MessageBoxes.h"
+#include "app/Screen.h"
 #include "app/controls/PictureFiles.h"
 #include "board/GameState.h"
 #include "storage/Connection.h"
@@ -56,6 +57,11 @@ public:
     void Command2_Click();  // NEXT LEVEL
     // app/scoring/QuitGame.cpp
     void Label27_Click();  // quits the running game
+
+    // app/scoring/Pause.cpp: the P and Pause keys, and minimising the
+    // window.
+    void PauseLevel();
+    void ResumeLevel();
 
     // app/scoring/TargetBlink.cpp
     void Timer1_Timer();  // blinks the target frame
@@ -153,6 +159,10 @@ public:
     RecordSet rs;
     QString accedi_database;
     QString sqlText;
+
+    // What the last pause stopped, the countdown or play: the screen its
+    // resume goes back to.
+    Screen pausedFrom = Screen::Playing;
 
     Form1Controls& ui;
     RandomSource& random;

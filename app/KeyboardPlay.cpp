@@ -55,6 +55,29 @@ bool KeyboardPlay::clickFirstReachable(Qt::Key key)
     return false;
 }
 
+const KeyAction* KeyboardPlay::actionOf(Qt::Key key) const
+{
+    // While a click is handled the window answers nothing, keys included.
+    if (!ui_.Form1.answersClicks()) {
+        return nullptr;
+    }
+    const Screen shown = screen(ui_);
+    for (const KeyAction& row : keyActions()) {
+        if (row.key == key && row.screens.contains(shown)) {
+            return &row;
+        }
+    }
+    return nullptr;
+}
+
+void KeyboardPlay::windowMinimised()
+{
+    const KeyAction* row = actionOf(Qt::Key_Pause);
+    if (row && row->action == &Game::PauseLevel) {
+        game_.PauseLevel();
+    }
+}
+
 bool KeyboardPlay::keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
     // Only a key the player presses on the menu shows they steer it with the
@@ -73,6 +96,10 @@ bool KeyboardPlay::keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers)
         return keyPressed(Qt::Key_Return, modifiers);
     default:
         break;
+    }
+    if (const KeyAction* row = actionOf(key)) {
+        (game_.*row->action)();
+        return true;
     }
     if (clickFirstReachable(key)) {
         return true;

@@ -4,6 +4,7 @@
 #include <vector>
 
 struct Form1Controls;
+struct KeyAction;
 class Game;
 class Label;
 
@@ -22,6 +23,9 @@ public:
 
     // Acts on a key; false for a key the game has no use for.
     bool keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers);
+    // A minimised window pauses the level where the Pause key would, and
+    // never resumes it.
+    void windowMinimised();
     // Told whenever a control shows or hides: the highlight goes back to
     // "new game" when the menu comes into view.
     void viewChanged();
@@ -36,6 +40,8 @@ public:
 private:
     bool moveHighlight(int step);
     bool clickFirstReachable(Qt::Key key);
+    // What `key` does to the level on the screen shown; null for nothing.
+    const KeyAction* actionOf(Qt::Key key) const;
 
     Form1Controls& ui_;
     Game& game_;

@@ -20,7 +20,12 @@ Screen screen(const Form1Controls& ui)
     if (ui.Picture4.visible()) {
         return Screen::Menu;
     }
-    // A game is on: its timers tell where it stands. The pause counts down
+    // A game is on. A level the player paused lies under its cover, its
+    // timers standing still.
+    if (ui.PauseCover.visible()) {
+        return Screen::Paused;
+    }
+    // Otherwise its timers tell where it stands. The pause counts down
     // whatever else a quit left behind; NEXT LEVEL shows only on a won level.
     if (ui.Timer5.enabled()) {
         return Screen::GameOverPause;
@@ -33,8 +38,9 @@ Screen screen(const Form1Controls& ui)
 
 const char* screenWords(Screen shown)
 {
-    static constexpr std::array<const char*, 9> kWords{
-        "menu", "hi-scores", "how to play", "credits", "countdown", "playing", "level won", "game over", "name entry",
+    static constexpr std::array<const char*, 10> kWords{
+        "menu",    "hi-scores", "how to play", "credits",   "countdown",
+        "playing", "paused",    "level won",   "game over", "name entry",
     };
     return kWords.at(std::size_t(shown));
 }

@@ -7,8 +7,8 @@ struct Form1Controls;
 
 // The screens the player meets, as the game moves between them: the menu and
 // the three panels that open over it, the countdown that opens a level, play,
-// the result screen of a won level, the pause after a lost game, and the name
-// entry for a new hi-score.
+// a level the player paused, the result screen of a won level, the pause
+// after a lost game, and the name entry for a new hi-score.
 enum class Screen : std::uint8_t {
     Menu,
     HiScores,
@@ -16,6 +16,7 @@ enum class Screen : std::uint8_t {
     Credits,
     Countdown,
     Playing,
+    Paused,
     LevelWon,
     GameOverPause,
     NameEntry,

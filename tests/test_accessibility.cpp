@@ -217,6 +217,7 @@ private slots:
         QTest::newRow("playing") << Playing
                                  << QStringList{"time bonus", "quit game", "LEVEL 1", "row 1, column 1, player"}
                                  << ", player: ";
+        QTest::newRow("paused") << Paused << QStringList{"LEVEL 1", "quit game"} << "paused - press P or Pause";
         QTest::newRow("level won") << LevelWon << QStringList{"YOU WON", "NEXT LEVEL", "door"} << "NEXT LEVEL";
         QTest::newRow("game over") << GameOverPause << QStringList{"NEW HI-SCORE", "total"} << "NEW HI-SCORE";
         QTest::newRow("name entry") << NameEntry << QStringList{"save name", "please insert your name"}

@@ -39,6 +39,8 @@ STEPS = {
     "move": (["Return"], [PLAYER]),
     "win": (["Return"], [r"YOU WON, (?P<won>\d+) NEXT LEVEL push button\."]),
     "next level": (["Return"], COUNTDOWN),
+    "pause": (["p"], [r"the level is paused - press P or Pause to resume label\."]),
+    "resume": (["p"], [r"resumed, " + PLAYER]),
     "counter under review": (["Insert+KP_Begin"], [r"(?P<counter>[a-z ]+ -?\d+) label\."]),
     "quit": (["Escape"], [r"alert QUORBIT\.", r"Are you sure you want to quit\?", r"Yes push button\."]),
     "yes": (["Return"], [r"NEW HI-SCORE, (?P<total>\d+) label\."]),
@@ -325,6 +327,8 @@ def main():
             while not re.match(r"prev level", player.review_line("KP_Page_Up")):
                 pass
             player.step("counter under review")
+            player.step("pause")
+            player.step("resume")
             for name in ["quit", "no hi-score", "to exit", "exit"]:
                 player.step(name)
             status = game.wait(STEP_SECONDS)

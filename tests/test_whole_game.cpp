@@ -328,8 +328,10 @@ private slots:
         QTest::addColumn<QString>("situation");
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<QString>("clicked");  // empty: nothing
-        const auto add = [](const char* situation, Qt::Key key, const char* clicked) {
-            QTest::addRow("%s: %s", situation, qPrintable(QKeySequence(key).toString())) << situation << key << clicked;
+        QTest::addColumn<bool>("pausedAfter");
+        const auto add = [](const char* situation, Qt::Key key, const char* clicked, bool pausedAfter = false) {
+            QTest::addRow("%s: %s", situation, qPrintable(QKeySequence(key).toString()))
+                << situation << key << clicked << pausedAfter;
         };
         add("menu", Qt::Key_F1, "how to play");
         add("menu", Qt::Key_Return, "new game");
@@ -360,12 +362,22 @@ private slots:
         add("name entry", Qt::Key_Escape, "");
         add("name entry", Qt::Key_R, "");
         add("disabled", Qt::Key_Return, "");
+        add("countdown", Qt::Key_Pause, "", true);
+        add("paused", Qt::Key_P, "");
+        add("paused", Qt::Key_Pause, "");
+        add("paused", Qt::Key_Space, "", true);
+        add("paused", Qt::Key_Escape, "quit game", true);
+        add("menu", Qt::Key_P, "");
+        add("level won", Qt::Key_P, "");
+        add("game over", Qt::Key_Pause, "");
+        add("name entry", Qt::Key_P, "");
     }
     void whatEachKeyClicks()
     {
         QFETCH(QString, situation);
         QFETCH(Qt::Key, key);
         QFETCH(QString, clicked);
+        QFETCH(bool, pausedAfter);
         Player& p = *player;
         Form1Controls& ui = p.ui();
         using enum Screen;
@@ -373,6 +385,7 @@ private slots:
             {"menu", Menu},          {"hi-scores", HiScores},      {"how to play", HowToPlay},
             {"credits", Credits},    {"countdown", Countdown},     {"playing", Playing},
             {"level won", LevelWon}, {"game over", GameOverPause}, {"name entry", NameEntry},
+            {"paused", Paused},
         };
         if (situation == "first countdown") {
             p.click("new game");
@@ -381,7 +394,7 @@ private slots:
         } else {
             p.playTo(screens.at(situation));
         }
-        if (situation == "playing") {
+        if (situation == "playing" || situation == "paused") {
             p.aimAt("1");  // a target to move to
         }
         // The keyboard away from the name box, so letters are keys.
@@ -403,6 +416,7 @@ private slots:
         const Control* expected = clicked.isEmpty() ? nullptr : &p.control(qPrintable(clicked));
         p.press(key);
         QCOMPARE(hit, expected);
+        QCOMPARE(p.screen() == Paused, pausedAfter);
     }
 
     // The quit while a level is played, on a won level's result screen
@@ -429,6 +443,8 @@ private slots:
         QTest::newRow("countdown, confirmed, START shown") << Countdown << 3 << yes << 35990;
         QTest::newRow("countdown, confirmed, START came") << Countdown << 4 << yes << 35990;
         QTest::newRow("level won, confirmed") << LevelWon << 0 << yes << 22990;
+        QTest::newRow("paused, declined") << Paused << 0 << no << 0;
+        QTest::newRow("paused, confirmed") << Paused << 0 << yes << 13000;
     }
     void quit()
     {
@@ -466,6 +482,8 @@ private slots:
             QCOMPARE(ui.Timer4.enabled(), !started);
             QVERIFY(ui.Label27.visible());
             QCOMPARE(ui.Picture3.visible(), !started);
+            QCOMPARE(p.screen() == Screen::Paused, stage == Screen::Paused);
+            QCOMPARE(ui.Timer2.remainingMs(), ui.Timer2.interval());
             return;
         }
         QVERIFY(!ui.Label27.visible());
@@ -479,6 +497,51 @@ private slots:
         for (const PictureBox& cell : ui.Picture1) {
             QVERIFY(!cell.answersClicks());
         }
+    }
+
+    // The same level from the same counter, with the same seconds between
+    // its clicks, scores the same with an hour's pause in it: by P in the
+    // countdown, or minimised in play with cells clicked through the cover.
+    void aPauseChangesNoScore_data()
+    {
+        QTest::addColumn<bool>("inPlay");
+        QTest::newRow("countdown, P") << false;
+        QTest::newRow("playing, minimised") << true;
+    }
+    void aPauseChangesNoScore()
+    {
+        QFETCH(bool, inPlay);
+        StartedWindow unpausedWindow;
+        Player unpaused(unpausedWindow);
+        QList<int> scores[2];
+        for (Player* p : {player.get(), &unpaused}) {
+            const auto pauseAnHour = [p, &unpaused, inPlay](bool inPlayNow) {
+                if (p != &unpaused && inPlayNow == inPlay) {
+                    inPlay ? p->minimise() : p->press(Qt::Key_P);
+                    p->wait(3'600'000);
+                    p->turn();
+                    p->clickCell(std::max(p->target(), 0));
+                    p->minimise(false);
+                    QCOMPARE(p->game().pausedFrom, inPlay ? Screen::Playing : Screen::Countdown);
+                    p->press(Qt::Key_P);
+                }
+            };
+            p->click("new game");
+            p->wait(1500);
+            pauseAnHour(false);
+            p->wait(2700);
+            p->playCarefully(2);
+            p->wait(2200);
+            pauseAnHour(true);
+            p->playCarefully(2);
+            p->wait(640);
+            p->winLevel();
+            QList<int>& score = scores[p == &unpaused] << p->finalTotal();
+            for (const char* counter : {"time bonus", "fast click", "clicks", "points", "squares", "total"}) {
+                score << p->counter(counter);
+            }
+        }
+        QCOMPARE(scores[0], scores[1]);
     }
 
     void newGameStartsAfreshAfterAGame()

@@ -606,6 +606,32 @@ private slots:
         QVERIFY(!(window->ui().*timer).enabled());
     }
 
+    // No tick in an hour's pause; the first after it when the rest of the
+    // interval has run, or a whole one for a timer switched off and on.
+    void aPausedTimerKeepsWhatWasLeft()
+    {
+        constexpr int kInterval = 2500;
+        HandClock clock;
+        Timer timer;
+        timer.create(nullptr, kInterval, &clock);
+        int ticks = 0;
+        timer.onTick = [&ticks] { ++ticks; };
+        timer.setEnabled(true);
+        for (const int rest : {kInterval - 100, kInterval}) {
+            clock.advance(2 * kInterval + kInterval - rest);
+            const int before = ticks;
+            timer.pause();
+            timer.setEnabled(rest != kInterval);
+            timer.setEnabled(true);
+            clock.advance(3'600'000);
+            timer.resume();
+            clock.advance(rest - 1);
+            QCOMPARE(ticks, before);
+            clock.advance(1);
+            QCOMPARE(ticks, before + 1);
+        }
+    }
+
     void exitClosesTheDatabaseAndTheWindow()
     {
         StartedWindow shown;

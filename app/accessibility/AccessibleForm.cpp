@@ -28,6 +28,17 @@ AccessibleForm* accessibleFormOf(Form1& form)
     return dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form));
 }
 
+// The words a reader hears as the game leaves a screen where no control says
+// so: the cover going from a paused level.
+struct ScreenLeft {
+    Screen from;
+    Screens to;
+    const char* words;
+};
+constexpr ScreenLeft kScreensLeft[] = {
+    {Screen::Paused, {Screen::Countdown, Screen::Playing}, "resumed"},
+};
+
 // On the menu the reader's focus is the keyboard's highlight; elsewhere the
 // table of controls says where it rests on each screen.
 const Control* focusedControl(Form1& form)
@@ -219,7 +230,16 @@ void AccessibleForm::catchUp()
 {
     catchUpPosted_ = false;
     const std::vector<std::size_t>& now = inView();
-    tellFocus(tellNews(now));
+    const Screen shown = screen(form_.controls());
+    QStringList news = tellNews(now, shown);
+    // What no control says: the news of leaving one screen for another.
+    for (const ScreenLeft& left : kScreensLeft) {
+        if (toldScreen_ == left.from && left.to.contains(shown)) {
+            news.prepend(QString::fromLatin1(left.words));
+        }
+    }
+    toldScreen_ = shown;
+    tellFocus(news);
 }
 
 void AccessibleForm::renew(std::size_t index, const QString& news)
@@ -242,9 +262,8 @@ void AccessibleForm::renew(std::size_t index, const QString& news)
 // that asks meets a fresh one: a reader keeps what it learnt of an object
 // (its name, whether it is visible), and Qt 6.4 tells a changed name in a way
 // readers cannot read. Sending nothing also spares the reader a flood of
-// events when a level deals its 308 cells. Returns the news to be heard with
-// the focus, in reading order.
-std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>& now)
+// events when a level deals its 308 cells.
+QStringList AccessibleForm::tellNews(const std::vector<std::size_t>& now, Screen shown)
 {
     std::vector<std::size_t> left;
     std::set_difference(toldView_.begin(), toldView_.end(), now.begin(), now.end(), std::back_inserter(left));
@@ -253,8 +272,8 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
             renew(index);
         }
     }
-    const Screen shown = screen(form_.controls());
-    std::vector<std::size_t> news;
+    const std::size_t focus = focusIndex();
+    QStringList news;
     for (const std::size_t index : now) {
         const bool came = !std::binary_search(toldView_.begin(), toldView_.end(), index);
         // A tick changes no cell: the board is read again only after a move.
@@ -270,8 +289,8 @@ std::vector<std::size_t> AccessibleForm::tellNews(const std::vector<std::size_t>
             tellRenamed(index);
         }
         toldNames_[index] = std::move(name);
-        if (spoken_[index].heard.contains(shown) && !toldNames_[index].isEmpty()) {
-            news.push_back(index);
+        if (spoken_[index].heard.contains(shown) && !toldNames_[index].isEmpty() && index != focus) {
+            news << toldNames_[index];
         }
     }
     toldView_ = now;
@@ -297,7 +316,7 @@ void AccessibleForm::tellRenamed(std::size_t index)
 // and is told again when its control reads anew: a turned tile, the
 // countdown's next step. Each time it lands on a fresh object, labelled by
 // the news heard with it.
-void AccessibleForm::tellFocus(const std::vector<std::size_t>& news)
+void AccessibleForm::tellFocus(const QStringList& news)
 {
     // A question box holds the reader's focus until it is answered; then the
     // reader comes back to the game.
@@ -313,13 +332,7 @@ void AccessibleForm::tellFocus(const std::vector<std::size_t>& news)
     toldFocus_ = index;
     toldFocusName_ = toldNames_[index];
     if (!qtWidgetOf(index)) {
-        QStringList heard;
-        for (const std::size_t told : news) {
-            if (told != index) {
-                heard << toldNames_[told];
-            }
-        }
-        renew(index, heard.join(QStringLiteral(", ")));
+        renew(index, news.join(QStringLiteral(", ")));
     }
     QAccessibleInterface* focused = interfaceOf(index);
     QAccessibleEvent focusEvent(focused, QAccessible::Focus);

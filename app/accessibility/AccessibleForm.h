@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 #include <QHash>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -55,8 +56,9 @@ private:
     void catchUpLater();
     void catchUp();
     void tellRenamed(std::size_t index);
-    std::vector<std::size_t> tellNews(const std::vector<std::size_t>& now);
-    void tellFocus(const std::vector<std::size_t>& news);
+    // The names heard with the focus, in reading order.
+    QStringList tellNews(const std::vector<std::size_t>& now, Screen shown);
+    void tellFocus(const QStringList& news);
     // Keeps the objects the focus was told on for one more move, then lets
     // the older one go unless a control still uses it.
     void retireFocusObject(QAccessible::Id now);
@@ -71,6 +73,7 @@ private:
     std::vector<QString> toldNames_;
     std::size_t toldFocus_ = kNone;
     QString toldFocusName_;
+    Screen toldScreen_ = Screen::Menu;
     // The objects the focus was told on last and the time before.
     std::array<QAccessible::Id, 2> focusObjects_{};
     bool catchUpPosted_ = false;

@@ -9,8 +9,12 @@ void Game::Label27_Click()
     const auto answer =
         boxes.show(QStringLiteral("Are you sure you want to quit?"), MessageBoxes::Buttons::YesNo, words::kTitle);
     if (answer != MessageBoxes::Answer::Yes) {
+        // On a paused level they wait for the resume, with a whole interval.
         StartBonusClocks();
         return;
+    }
+    if (screen(ui) == Screen::Paused) {
+        ResumeLevel();
     }
     DisableAllCells();
     ui.Label27.setVisible(false);

@@ -13,10 +13,11 @@ struct BareGame {
     explicit BareGame(GameFiles files = {}) : game{ui, std::move(files), random, boxes}
     {
         for (Timer* timer : ui.timers()) {
-            timer->create(nullptr, 0, Ticks::ByHand);  // never started, so no interval matters
+            timer->create(nullptr, 0, &clock);  // the clock never moves, so no interval matters
         }
     }
 
+    HandClock clock;
     Form1Controls ui;
     ScriptedRandom random{QList<float>{}};
     ScriptedMessageBoxes boxes;

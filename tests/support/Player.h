@@ -96,6 +96,14 @@ public:
         }
     }
     void tickSquares() { game().Timer7_Timer(); }
+    // Lets `ms` of the window's clock pass, with every tick that falls due.
+    void wait(int ms) { form_.handClock()->advance(ms); }
+    void minimise(bool minimised = true)
+    {
+        shownWindow();
+        form_.setWindowState(minimised ? Qt::WindowMinimized : Qt::WindowNoState);
+        QCoreApplication::processEvents();  // the platform's answer, at once
+    }
     // The five seconds between a lost game and the menu or the name entry.
     void waitOutTheGameOverPause()
     {
@@ -151,6 +159,10 @@ public:
             return;
         case Playing:
             startNewGame();
+            return;
+        case Paused:
+            startNewGame();
+            press(Qt::Key_P);
             return;
         case LevelWon:
             startNewGame();

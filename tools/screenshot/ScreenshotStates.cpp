@@ -49,6 +49,18 @@ void playing(Player& p)
     p.game().Timer1_Timer();
 }
 
+void paused(Player& p)
+{
+    playing(p);
+    p.press(Qt::Key_P);
+}
+
+void pausedCountdown(Player& p)
+{
+    countdown(p);
+    p.press(Qt::Key_Pause);
+}
+
 void won(Player& p)
 {
     playing(p);
@@ -103,6 +115,8 @@ const ScreenshotState kStates[] = {
     {"level1", "level 1 dealt: the board, the counters and the countdown's \"3\"", Countdown, levelOneDealt},
     {"countdown", "one second into the countdown: \"2\"", Countdown, countdown},
     {"playing", "a dozen careful moves into level 1: green boxes, the trail, the target frame", Playing, playing},
+    {"paused", "play paused with P: the cover over the board and the counters, the X above it", Paused, paused},
+    {"paused-countdown", "level 1's countdown paused: the X not shown yet", Paused, pausedCountdown},
     {"won", "the door reached: YOU WON and NEXT LEVEL", LevelWon, won},
     {"new-hiscore", "a black hole entered with an empty list: NEW HI-SCORE", GameOverPause, lost},
     {"gameover", "a black hole entered below the ten best: GAME OVER", GameOverPause, gameOver},
