@@ -9,7 +9,7 @@
 #include <limits>
 
 AccessibleControl::AccessibleControl(Form1& form, const SpokenControl& spoken, const QString& news)
-    : form_(form), spoken_(spoken)
+    : AccessibleLeaf(form), spoken_(spoken)
 {
     if (!news.isEmpty()) {
         news_ = QAccessible::registerAccessibleInterface(new AccessibleNews(form, news));
@@ -22,10 +22,6 @@ AccessibleControl::~AccessibleControl()
         QAccessible::deleteAccessibleInterface(news_);
     }
 }
-
-QWindow* AccessibleControl::window() const { return form_.windowHandle(); }
-
-QAccessibleInterface* AccessibleControl::parent() const { return QAccessible::queryAccessibleInterface(&form_); }
 
 QString AccessibleControl::text(QAccessible::Text t) const
 {
@@ -40,8 +36,8 @@ QString AccessibleControl::text(QAccessible::Text t) const
 
 QRect AccessibleControl::rect() const
 {
-    const QRect inWindow = form_.windowRectOf(*spoken_.control);
-    return {form_.mapToGlobal(inWindow.topLeft()), inWindow.size()};
+    const QRect inWindow = form().windowRectOf(*spoken_.control);
+    return {form().mapToGlobal(inWindow.topLeft()), inWindow.size()};
 }
 
 QAccessible::State AccessibleControl::state() const
@@ -87,7 +83,7 @@ void AccessibleControl::doAction(const QString& actionName)
         return;
     }
     QMetaObject::invokeMethod(
-        &form_,
+        &form(),
         [&control = *spoken_.control] {
             if (controltree::clickWouldLand(control)) {
                 control.deliverClick();

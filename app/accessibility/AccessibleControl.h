@@ -1,9 +1,9 @@
 #pragma once
 
+#include "app/accessibility/AccessibleLeaf.h"
 #include "app/accessibility/SpokenControls.h"
 
 #include <QAccessibleActionInterface>
-#include <QAccessibleInterface>
 #include <QAccessibleValueInterface>
 #include <optional>
 
@@ -11,9 +11,7 @@ class Form1;
 
 // A control of the window as the screen reader sees it. It stands on the
 // game's control, not on a widget, so it holds however the control is drawn.
-class AccessibleControl : public QAccessibleInterface,
-                          public QAccessibleActionInterface,
-                          public QAccessibleValueInterface {
+class AccessibleControl : public AccessibleLeaf, public QAccessibleActionInterface, public QAccessibleValueInterface {
 public:
     // `news`: what is heard with it when the reader's focus lands on it,
     // read before its own name; none where it is empty.
@@ -26,16 +24,7 @@ public:
     // told with, so a reader can tell the two apart.
     void keepName(const QString& told) { keptName_ = told; }
 
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return spoken_.role; }
     QAccessible::State state() const override;
@@ -56,7 +45,6 @@ public:
     QVariant minimumStepSize() const override { return 0; }
 
 private:
-    Form1& form_;
     const SpokenControl& spoken_;
     QAccessible::Id news_ = 0;
     std::optional<QString> keptName_;
