@@ -45,6 +45,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     : QWidget(nullptr, Qt::Window), handClock_(ticks == Ticks::ByHand ? std::make_unique<HandClock>() : nullptr),
       game_(ui_, files, random, boxes, preparedKey)
 {
+    installAccessibleForm();
     setWindowTitle(words::kTitle);
     // The icon follows as soon as the window is up: nothing in the window
     // waits for it, and reading its six files held the window back a
@@ -56,7 +57,8 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     game_.pictures().prefetch(designPictureFiles() + game_.TilePictureFiles());
     buildForm1(ui_, this, game_.pictures(), handClock_.get());
     connectHandlers();
-    installAccessibleForm();
+    built_ = true;
+    readerMayAsk(*this);
 }
 
 void Form1::connectHandlers()

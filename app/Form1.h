@@ -26,6 +26,8 @@ public:
     const KeyboardPlay& keyboard() const { return keyboard_; }
     // The clock the timers tick by when they tick by hand; null otherwise.
     HandClock* handClock() { return handClock_.get(); }
+    // Whether every control exists: a reader is shown them only from then.
+    bool isBuilt() const { return built_; }
 
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
@@ -61,4 +63,5 @@ private:
     // The control a press landed on: a click is a press and a release on the
     // same control.
     Control* pressed_ = nullptr;
+    bool built_ = false;
 };

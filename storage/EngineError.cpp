@@ -9,6 +9,13 @@ const char* const kMovedAwayFileIsMadeAnew = "the game then makes a new file, wi
 
 namespace {
 
+// Engines from SQLite 3.22 on (SQLCipher 4, Debian 13) report a journal they
+// cannot create in a read-only folder as this; older ones (SQLCipher 3.4,
+// Debian 12) as a file they cannot open.
+#ifndef SQLITE_READONLY_DIRECTORY
+#define SQLITE_READONLY_DIRECTORY (SQLITE_READONLY | (6 << 8))
+#endif
+
 // What is wrong, and what the player can do about it.
 struct CauseOfCode {
     int code;  // an extended code, or a primary code that stands for all of its kind
@@ -39,8 +46,7 @@ const CauseOfCode kCauses[] = {
 };
 
 // The engine writes a journal beside the file before it changes the file. In a
-// folder it may not write to, that fails as a file it "cannot open", though
-// the file itself is fine.
+// folder it may not write to, that fails though the file itself is fine.
 bool folderIsReadOnly(const QString& file) { return ::access(systemPath(folderOf(file)).constData(), W_OK) != 0; }
 
 }  // namespace
@@ -63,7 +69,7 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
                                                   "a folder of your own")
                                        .arg(folderOf(file)));
     }
-    if (primary == SQLITE_CANTOPEN && folderIsReadOnly(file)) {
+    if ((primary == SQLITE_CANTOPEN || extended == SQLITE_READONLY_DIRECTORY) && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("its folder is read-only, and the game must write a journal file "
                                                   "beside it while it saves: give yourself write access to the "
                                                   "folder"));

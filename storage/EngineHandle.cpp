@@ -16,6 +16,11 @@ constexpr const char* kFileFormat = "PRAGMA cipher_compatibility = 3";
 // rows would be held whole for it. On disk the engine keeps only a little.
 constexpr const char* kSortOnDisk = "PRAGMA temp_store = FILE";
 
+// SQLCipher 4.6 writes its own log lines to standard error, such as a failed
+// page check on a refused file; the player is told by the game's message
+// alone. Engines before 4.5 ignore the pragma.
+constexpr const char* kNoEngineLog = "PRAGMA cipher_log_level = NONE";
+
 // The engine names a file's journal after it.
 constexpr std::size_t kJournalSuffixLength = sizeof "-journal" - 1;
 
@@ -52,7 +57,7 @@ EngineHandle openKeyedEngine(const QString& path, const EngineOptions& options, 
     if (keyed != SQLITE_OK) {
         throw engineError(db.get(), keyed, reportAs);
     }
-    for (const char* setting : {kFileFormat, kSortOnDisk}) {
+    for (const char* setting : {kNoEngineLog, kFileFormat, kSortOnDisk}) {
         if (const int set = sqlite3_exec(db.get(), setting, nullptr, nullptr, nullptr); set != SQLITE_OK) {
             throw engineError(db.get(), set, reportAs);
         }

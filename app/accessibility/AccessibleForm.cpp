@@ -9,16 +9,30 @@
 
 #include <QApplication>
 #include <QMetaObject>
+#include <QSet>
 #include <QWindow>
 #include <algorithm>
 #include <iterator>
 
 namespace {
 
+// The windows a reader asked for while they were being built.
+QSet<const QObject*> askedWhileBuilt;
+
 QAccessibleInterface* formFactory(const QString&, QObject* object)
 {
     auto* form = dynamic_cast<Form1*>(object);
-    return form ? new AccessibleForm(*form) : nullptr;
+    if (!form) {
+        return nullptr;
+    }
+    if (form->isBuilt()) {
+        return new AccessibleForm(*form);
+    }
+    // Qt 6.8 asks while the window is being built (its title is news to a
+    // reader), before any control exists: it gets Qt's plain interface for
+    // now, which goes once the window is built.
+    askedWhileBuilt.insert(form);
+    return nullptr;
 }
 
 // The hooks on the window find its interface anew each time rather than
@@ -61,6 +75,13 @@ void installAccessibleForm()
 {
     static const bool installed = (QAccessible::installFactory(&formFactory), installHiddenTextFilter(), true);
     Q_UNUSED(installed);
+}
+
+void readerMayAsk(Form1& form)
+{
+    if (askedWhileBuilt.remove(&form)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&form)));
+    }
 }
 
 AccessibleForm::AccessibleForm(Form1& form)

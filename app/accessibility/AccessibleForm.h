@@ -84,5 +84,9 @@ private:
     mutable std::optional<std::uint64_t> inViewArrangement_;
 };
 
-// Lets Qt build an AccessibleForm for every game window.
+// Lets Qt build an AccessibleForm for every game window once it is built;
+// called before the window sets anything a reader might ask about.
 void installAccessibleForm();
+// Told when the window is built: whatever a reader was given for it before
+// knows none of its controls, and the next question gets the game's own.
+void readerMayAsk(Form1& form);
