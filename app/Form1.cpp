@@ -42,7 +42,8 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
              Ticks ticks)
     // Resizable and maximisable, unlike the fixed window the layout was
     // drawn for: a window that does not fit the screen cuts the game off.
-    : QWidget(nullptr, Qt::Window), handClock_(ticks == Ticks::ByHand ? std::make_unique<HandClock>() : nullptr),
+    : QWidget(nullptr, Qt::Window),
+      realTime_(ticks == Ticks::FromClock ? std::make_unique<RealTimeClock>(clock_) : nullptr),
       game_(ui_, files, random, boxes, preparedKey)
 {
     installAccessibleForm();
@@ -55,7 +56,7 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     // The pictures are decoded on a thread of their own while the controls
     // are made; the design's are set last, the tiles read by Form_Load.
     game_.pictures().prefetch(designPictureFiles() + game_.TilePictureFiles());
-    buildForm1(ui_, this, game_.pictures(), handClock_.get());
+    buildForm1(ui_, this, game_.pictures(), clock_);
     connectHandlers();
     built_ = true;
     readerMayAsk(*this);
@@ -67,6 +68,9 @@ void Form1::connectHandlers()
     // have changed.
     const auto handling = [this](auto handler, Mover mover = Mover::Player) {
         return [this, handler, mover] {
+            if (mover == Mover::Player) {
+                catchUpClock();
+            }
             handler();
             changed(mover);
         };
@@ -114,8 +118,18 @@ void Form1::paintEvent(QPaintEvent* event)
     }
 }
 
+void Form1::catchUpClock()
+{
+    // Whatever fell due before the player acted comes first, as it would
+    // have had the window been quicker.
+    if (realTime_) {
+        realTime_->catchUp();
+    }
+}
+
 void Form1::keyPressEvent(QKeyEvent* event)
 {
+    catchUpClock();
     if (!keyboard_.keyPressed(Qt::Key(event->key()), event->modifiers())) {
         QWidget::keyPressEvent(event);
     }
@@ -128,6 +142,7 @@ void Form1::changeEvent(QEvent* event)
 {
     // A question box holds the game until it is answered, pause or not.
     if (event->type() == QEvent::WindowStateChange && isMinimized() && !QApplication::activeModalWidget()) {
+        catchUpClock();
         keyboard_.windowMinimised();
         changed(Mover::Clock);
     }

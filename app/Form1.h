@@ -3,6 +3,7 @@
 #include "app/Form1Controls.h"
 #include "app/Game.h"
 #include "app/KeyboardPlay.h"
+#include "app/controls/RealTimeClock.h"
 
 #include <QWidget>
 #include <memory>
@@ -25,7 +26,7 @@ public:
     Game& game() { return game_; }
     const KeyboardPlay& keyboard() const { return keyboard_; }
     // The clock the timers tick by when they tick by hand; null otherwise.
-    HandClock* handClock() { return handClock_.get(); }
+    HandClock* handClock() { return realTime_ ? nullptr : &clock_; }
     // Whether every control exists: a reader is shown them only from then.
     bool isBuilt() const { return built_; }
 
@@ -54,9 +55,12 @@ protected:
 
 private:
     void connectHandlers();
+    void catchUpClock();
     void changed(Mover mover) const;
 
-    std::unique_ptr<HandClock> handClock_;  // made before the timers on it
+    HandClock clock_;  // made before the timers on it
+    // Moves clock_ on in play; none when the timers tick by hand.
+    std::unique_ptr<RealTimeClock> realTime_;
     Form1Controls ui_;
     Game game_;
     KeyboardPlay keyboard_{ui_, game_};

@@ -359,7 +359,7 @@ QStringList designPictureFiles()
     return files;
 }
 
-void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, HandClock* handClock)
+void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, HandClock& clock)
 {
     ui.Form1.create(window);
     // Bottom to top: what lies on the window's own surface, then the menu,
@@ -375,7 +375,7 @@ void buildForm1(Form1Controls& ui, QWidget* window, PictureFiles& pictures, Hand
     buildCreditsPanel(ui);
     buildHowToPlayPanel(ui);
     for (const TimerRow& row : kTimers) {
-        (ui.*row.timer).create(window, row.intervalMs, handClock);
+        (ui.*row.timer).create(row.intervalMs, clock);
     }
     setDesignPictures(ui, pictures);
 }

@@ -613,7 +613,7 @@ private slots:
         constexpr int kInterval = 2500;
         HandClock clock;
         Timer timer;
-        timer.create(nullptr, kInterval, &clock);
+        timer.create(kInterval, clock);
         int ticks = 0;
         timer.onTick = [&ticks] { ++ticks; };
         timer.setEnabled(true);

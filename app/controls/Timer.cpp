@@ -1,19 +1,13 @@
 #include "app/controls/Timer.h"
 
-#include <QTimer>
 #include <algorithm>
+#include <utility>
 
-void Timer::create(QObject* owner, int intervalMs, HandClock* handClock)
+void Timer::create(int intervalMs, HandClock& clock)
 {
     intervalMs_ = intervalMs;
-    if (handClock) {
-        handClock_ = handClock;
-        handClock->timers_.push_back(this);
-        return;
-    }
-    timer_ = new QTimer(owner);
-    timer_->setInterval(intervalMs);
-    QObject::connect(timer_, &QTimer::timeout, [this] { tick(); });
+    clock_ = &clock;
+    clock.timers_.push_back(this);
 }
 
 void Timer::setEnabled(bool enabled)
@@ -27,7 +21,7 @@ void Timer::setEnabled(bool enabled)
     } else if (enabled) {
         start(intervalMs_);
     } else {
-        stop();
+        clock_->scheduleChanged();
     }
 }
 
@@ -38,9 +32,9 @@ void Timer::pause()
     }
     if (enabled_) {
         pausedRemainingMs_ = remainingMs();
-        stop();
     }
     paused_ = true;
+    clock_->scheduleChanged();
 }
 
 void Timer::resume()
@@ -59,58 +53,72 @@ int Timer::remainingMs() const
     if (paused_) {
         return pausedRemainingMs_;
     }
-    if (timer_) {
-        return std::max(timer_->remainingTime(), 0);
-    }
-    return handClock_ ? int(dueAtMs_ - handClock_->now()) : intervalMs_;
+    return clock_ ? int(dueAtMs_ - clock_->now()) : intervalMs_;
 }
 
 void Timer::start(int firstTickMs)
 {
-    if (timer_) {
-        // The first tick after a resume comes early; tick() puts the
-        // interval back.
-        timer_->start(firstTickMs);
-    } else if (handClock_) {
-        dueAtMs_ = handClock_->now() + firstTickMs;
-    }
+    dueAtMs_ = clock_->now() + firstTickMs;
+    clock_->scheduleChanged();
 }
 
-void Timer::stop()
+Timer* HandClock::nextTimerDue(std::int64_t until) const
 {
-    if (timer_) {
-        timer_->stop();
+    Timer* next = nullptr;
+    for (Timer* timer : timers_) {
+        if (timer->running() && timer->dueAtMs_ <= until && (!next || timer->dueAtMs_ < next->dueAtMs_)) {
+            next = timer;
+        }
     }
-}
-
-void Timer::tick()
-{
-    if (timer_ && timer_->interval() != intervalMs_) {
-        timer_->setInterval(intervalMs_);  // restarts it from this tick
-    }
-    if (onTick) {
-        onTick();
-    }
+    return next;
 }
 
 void HandClock::advance(std::int64_t ms)
 {
     const std::int64_t until = nowMs_ + ms;
     for (;;) {
-        // A tick may switch timers on and off, so the next one due is sought
-        // afresh after each.
-        Timer* next = nullptr;
-        for (Timer* timer : timers_) {
-            if (timer->running() && timer->dueAtMs_ <= until && (!next || timer->dueAtMs_ < next->dueAtMs_)) {
-                next = timer;
-            }
+        // A tick may switch timers on and off, or set the alarm, so what
+        // falls due next is sought afresh after each.
+        Timer* next = nextTimerDue(until);
+        if (ring_ && alarmAtMs_ <= until && (!next || alarmAtMs_ < next->dueAtMs_)) {
+            nowMs_ = std::max(nowMs_, alarmAtMs_);
+            std::exchange(ring_, nullptr)();
+            continue;
         }
         if (!next) {
             break;
         }
         nowMs_ = next->dueAtMs_;
         next->dueAtMs_ += std::max(next->intervalMs_, 1);
-        next->tick();
+        if (next->onTick) {
+            next->onTick();
+        }
     }
-    nowMs_ = until;
+    nowMs_ = std::max(nowMs_, until);
+}
+
+std::optional<std::int64_t> HandClock::nextDue() const
+{
+    std::optional<std::int64_t> due;
+    if (Timer* timer = nextTimerDue(INT64_MAX)) {
+        due = timer->dueAtMs_;
+    }
+    if (ring_ && (!due || alarmAtMs_ < *due)) {
+        due = alarmAtMs_;
+    }
+    return due;
+}
+
+void HandClock::setAlarm(std::int64_t atMs, std::function<void()> ring)
+{
+    alarmAtMs_ = atMs;
+    ring_ = std::move(ring);
+    scheduleChanged();
+}
+
+void HandClock::scheduleChanged() const
+{
+    if (onScheduleChanged) {
+        onScheduleChanged();
+    }
 }

@@ -13,7 +13,7 @@ struct BareGame {
     explicit BareGame(GameFiles files = {}) : game{ui, std::move(files), random, boxes}
     {
         for (Timer* timer : ui.timers()) {
-            timer->create(nullptr, 0, &clock);  // the clock never moves, so no interval matters
+            timer->create(0, clock);  // the clock never moves, so no interval matters
         }
     }
 

@@ -1,0 +1,55 @@
+#include "app/controls/RealTimeClock.h"
+
+#include "app/controls/Timer.h"
+
+#include <algorithm>
+
+RealTimeClock::RealTimeClock(HandClock& clock) : clock_(clock)
+{
+    elapsed_.start();
+    clockBaseMs_ = clock.now();
+    wake_.setSingleShot(true);
+    // Qt's coarse timers may fire 5 % early or late, and round a short wait.
+    wake_.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&wake_, &QTimer::timeout, [this] { catchUp(); });
+    clock.onScheduleChanged = [this] {
+        if (!catchingUp_) {
+            wakeWhenDue();
+        }
+    };
+}
+
+std::int64_t RealTimeClock::present() const { return clockBaseMs_ + (elapsed_.elapsed() - realBaseMs_) * speed_; }
+
+void RealTimeClock::catchUp()
+{
+    // A tick's handler may wait for a question box, in which this clock
+    // keeps catching up: the outer call finds the time already passed.
+    const bool outer = !catchingUp_;
+    catchingUp_ = true;
+    clock_.advanceTo(std::max(present(), clock_.now()));
+    if (outer) {
+        catchingUp_ = false;
+        wakeWhenDue();
+    }
+}
+
+void RealTimeClock::setSpeed(int factor)
+{
+    catchUp();
+    clockBaseMs_ = clock_.now();
+    realBaseMs_ = elapsed_.elapsed();
+    speed_ = factor;
+    wakeWhenDue();
+}
+
+void RealTimeClock::wakeWhenDue()
+{
+    const std::optional<std::int64_t> due = clock_.nextDue();
+    if (!due) {
+        wake_.stop();
+        return;
+    }
+    const std::int64_t wait = (*due - present() + speed_ - 1) / speed_;
+    wake_.start(int(std::clamp<std::int64_t>(wait, 0, INT32_MAX)));
+}
