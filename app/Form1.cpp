@@ -3,6 +3,8 @@
 #include "app/ControlTable.h"
 #include "app/Form1Layout.h"
 #include "app/accessibility/AccessibleForm.h"
+#include "app/controls/ControlTree.h"
+#include "app/replay/RecordedInputs.h"
 #include "common/GameWords.h"
 
 #include <QApplication>
@@ -43,9 +45,11 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
     // Resizable and maximisable, unlike the fixed window the layout was
     // drawn for: a window that does not fit the screen cuts the game off.
     : QWidget(nullptr, Qt::Window),
-      realTime_(ticks == Ticks::FromClock ? std::make_unique<RealTimeClock>(clock_) : nullptr),
-      game_(ui_, files, random, boxes, preparedKey)
+      realTime_(ticks == Ticks::FromClock ? std::make_unique<RealTimeClock>(clock_) : nullptr), answers_(boxes),
+      game_(ui_, files, random, answers_, preparedKey)
 {
+    game_.recorder.attach(clock_);
+    answers_.recorder = &game_.recorder;
     installAccessibleForm();
     setWindowTitle(words::kTitle);
     // The icon follows as soon as the window is up: nothing in the window
@@ -64,35 +68,74 @@ Form1::Form1(const GameFiles& files, RandomSource& random, MessageBoxes& boxes, 
 
 void Form1::connectHandlers()
 {
-    // After each handler, whoever watches the window hears that the game may
-    // have changed.
-    const auto handling = [this](auto handler, Mover mover = Mover::Player) {
-        return [this, handler, mover] {
-            if (mover == Mover::Player) {
-                catchUpClock();
-            }
-            handler();
-            changed(mover);
-        };
-    };
     for (const ControlRow& row : controlTable()) {
         if (row.click) {
-            row.control(ui_, game_)->onClick = handling([this, click = row.click] { (game_.*click)(); });
+            row.control(ui_, game_)->onClick = [this, click = row.click] { perform(click); };
         }
     }
     for (const TimerTick& tick : kTimerTicks) {
-        (ui_.*tick.timer).onTick = handling([this, tick = tick.handler] { (game_.*tick)(); }, Mover::Clock);
+        (ui_.*tick.timer).onTick = [this, tick = tick.handler] {
+            (game_.*tick)();
+            changed(Mover::Clock);
+        };
     }
     for (std::int16_t i = 0; i < board::kCells; ++i) {
-        ui_.Picture1[i].onClick = handling([this, i] { game_.Picture1_Click(i); });
-        ui_.Label1[i].onClick = handling([this, i] { game_.Label1_Click(i); });
-        ui_.Label2[i].onClick = handling([this, i] { game_.Label2_Click(i); });
+        ui_.Picture1[i].onClick = [this, i] { performOnCell(&Game::Picture1_Click, i); };
+        ui_.Label1[i].onClick = [this, i] { performOnCell(&Game::Label1_Click, i); };
+        ui_.Label2[i].onClick = [this, i] { performOnCell(&Game::Label2_Click, i); };
     }
+    keyboard_.perform = [this](GameAction action) { perform(action); };
     ui_.Form1.onShownOrHidden = [this](const Control&) {
         keyboard_.viewChanged();
         changed(Mover::Clock);
     };
     keyboard_.viewChanged();  // the menu the window opens on
+}
+
+// After each input, whoever watches the window hears that the game may have
+// changed.
+void Form1::perform(GameAction action)
+{
+    catchUpClock();
+    if (const auto input = recordedAs(action)) {
+        game_.recorder.note(*input);
+    }
+    (game_.*action)();
+    changed(Mover::Player);
+}
+
+void Form1::performOnCell(CellAction action, std::int16_t cell)
+{
+    catchUpClock();
+    if (const auto input = recordedAs(action)) {
+        game_.recorder.note(*input, cell);
+    }
+    (game_.*action)(cell);
+    changed(Mover::Player);
+}
+
+bool Form1::playBack(const replay::Step& step)
+{
+    if (const CellAction action = cellActionOf(step.input)) {
+        if (!controltree::clickWouldReach(cellControlOf(ui_, step.input, step.cell))) {
+            return false;
+        }
+        (game_.*action)(step.cell);
+        changed(Mover::Player);
+        return true;
+    }
+    const GameAction action = gameActionOf(step.input);
+    if (!action || !keyboard_.wouldTake(action)) {
+        return false;
+    }
+    playBack(action);
+    return true;
+}
+
+void Form1::playBack(GameAction action)
+{
+    (game_.*action)();
+    changed(Mover::Player);
 }
 
 void Form1::changed(Mover mover) const

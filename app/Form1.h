@@ -4,6 +4,8 @@
 #include "app/Game.h"
 #include "app/KeyboardPlay.h"
 #include "app/controls/RealTimeClock.h"
+#include "app/replay/RecordedAnswers.h"
+#include "app/replay/RecordedInputs.h"
 
 #include <QWidget>
 #include <memory>
@@ -29,6 +31,22 @@ public:
     HandClock* handClock() { return realTime_ ? nullptr : &clock_; }
     // Whether every control exists: a reader is shown them only from then.
     bool isBuilt() const { return built_; }
+
+    // Hands an input to the game as the player's click or key does: the
+    // clock caught up first, the input recorded, whoever watches told.
+    void perform(GameAction action);
+    void performOnCell(CellAction action, std::int16_t cell);
+    // A recorded input, played again at its own moment on the game's clock:
+    // neither recorded again nor moving the clock. False, and nothing done,
+    // where no player could have given that input at this moment: the
+    // recording does not fit the game.
+    bool playBack(const replay::Step& step);
+    void playBack(GameAction action);
+    HandClock& clock() { return clock_; }
+    // The boxes the game asks through, which a playback answers.
+    RecordedAnswers& answers() { return answers_; }
+    // Moves the game's clock in play; null when the timers tick by hand.
+    RealTimeClock* realTimeClock() { return realTime_.get(); }
 
     // Where a control lies in this widget at the window's present size.
     QRect windowRectOf(const Control& control) const;
@@ -62,6 +80,7 @@ private:
     // Moves clock_ on in play; none when the timers tick by hand.
     std::unique_ptr<RealTimeClock> realTime_;
     Form1Controls ui_;
+    RecordedAnswers answers_;
     Game game_;
     KeyboardPlay keyboard_{ui_, game_};
     // The control a press landed on: a click is a press and a release on the

@@ -3,6 +3,7 @@
 #include "app/Form1Controls.h"
 #include "app/MessageBoxes.h"
 #include "app/Screen.h"
+#include "app/replay/GameRecorder.h"
 #include "app/controls/PictureFiles.h"
 #include "board/GameState.h"
 #include "storage/Connection.h"
@@ -10,6 +11,7 @@
 #include "storage/RecordSet.h"
 
 #include <QString>
+#include <functional>
 
 class PreparedDatabaseKey;
 class RandomSource;
@@ -167,6 +169,13 @@ public:
     Form1Controls& ui;
     RandomSource& random;
     MessageBoxes& boxes;
+
+    // What decides each game, kept for the hi-score list.
+    GameRecorder recorder;
+    // Set while a recorded game is watched again: it ends as it ended, with
+    // no hi-score check and no name, and then onWatchedGameOver is told.
+    bool watching = false;
+    std::function<void()> onWatchedGameOver;
 
 private:
     QString TilePictureFile(const QString& name) const;

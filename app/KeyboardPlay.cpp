@@ -70,11 +70,39 @@ const KeyAction* KeyboardPlay::actionOf(Qt::Key key) const
     return nullptr;
 }
 
+bool KeyboardPlay::wouldTake(GameAction action) const
+{
+    if (!ui_.Form1.answersClicks()) {
+        return false;
+    }
+    const Screen shown = screen(ui_);
+    for (const KeyAction& row : keyActions()) {
+        if (row.action == action && row.screens.contains(shown)) {
+            return true;
+        }
+    }
+    for (const ControlRow& row : controlTable()) {
+        if (row.click == action && controltree::clickWouldReach(*row.control(ui_, game_))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void KeyboardPlay::act(GameAction action)
+{
+    if (perform) {
+        perform(action);
+    } else {
+        (game_.*action)();
+    }
+}
+
 void KeyboardPlay::windowMinimised()
 {
     const KeyAction* row = actionOf(Qt::Key_Pause);
     if (row && row->action == &Game::PauseLevel) {
-        game_.PauseLevel();
+        act(&Game::PauseLevel);
     }
 }
 
@@ -98,7 +126,7 @@ bool KeyboardPlay::keyPressed(Qt::Key key, Qt::KeyboardModifiers modifiers)
         break;
     }
     if (const KeyAction* row = actionOf(key)) {
-        (game_.*row->action)();
+        act(row->action);
         return true;
     }
     if (clickFirstReachable(key)) {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/replay/RecordedInputs.h"
+
 #include <Qt>
+#include <functional>
 #include <vector>
 
 struct Form1Controls;
@@ -26,6 +29,12 @@ public:
     // A minimised window pauses the level where the Pause key would, and
     // never resumes it.
     void windowMinimised();
+    // How a key's action reaches the game: through the window, which records
+    // it; straight to the game where none is set.
+    std::function<void(GameAction)> perform;
+    // Whether the player could call `action` now, by a key or by a click on
+    // its control.
+    bool wouldTake(GameAction action) const;
     // Told whenever a control shows or hides: the highlight goes back to
     // "new game" when the menu comes into view.
     void viewChanged();
@@ -40,6 +49,7 @@ public:
 private:
     bool moveHighlight(int step);
     bool clickFirstReachable(Qt::Key key);
+    void act(GameAction action);
     // What `key` does to the level on the screen shown; null for nothing.
     const KeyAction* actionOf(Qt::Key key) const;
 

@@ -1,10 +1,15 @@
 #include "app/Game.h"
+#include "common/RandomSource.h"
 
 // The menu's items and the closers of the panels that open over it. A panel
 // opens over the menu and closes back onto it; the menu itself stays put.
 
 void Game::Label22_Click()
 {
+    // Where chance stands now decides every board of the game.
+    if (!watching) {
+        recorder.started(random.position());
+    }
     ui.Form1.setEnabled(false);  // no clicks while the level is dealt
     prevLevelsScore = 0;
     levelNumber = 1;

@@ -3,7 +3,7 @@
 # still compile there. Run by the build (target quorbit_core_includes):
 #
 #     cmake -DROOT=<source folder> -P scripts/check-core-includes.cmake
-set(core_folders board rules scoring storage common)
+set(core_folders board rules scoring replay storage common)
 set(wrong "")
 foreach(folder IN LISTS core_folders)
   file(GLOB_RECURSE sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.cpp")

@@ -130,10 +130,13 @@ RecordSet Connection::openRecordSet(const QString& source, std::optional<int> mo
     return RecordSet(file_, query.columnNames(), std::move(rows));
 }
 
-void Connection::execute(const QString& sql)
+void Connection::execute(const QString& sql, const QList<QVariant>& values)
 {
     requireOpen();
     Statement command(db_.get(), toEngineDialect(sql), file_);
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        command.bind(int(i + 1), values.at(i));
+    }
     while (command.step()) {
         // Rows a command returns are not wanted; stepping on runs it to the
         // end.

@@ -49,7 +49,8 @@ public:
 
     // At most `mostRows` rows are fetched, when given: the query stops there.
     RecordSet openRecordSet(const QString& source, std::optional<int> mostRows = std::nullopt);
-    void execute(const QString& sql);
+    // `values` are bound to the statement's ? in order, never pasted into it.
+    void execute(const QString& sql, const QList<QVariant>& values = {});
     void addRow(const QString& table, const QList<QVariant>& values);
 
 private:

@@ -15,6 +15,13 @@ public:
     // The top 24 bits of the next output scaled by 2^-24: exact as a float and
     // always below 1.
     float Rnd() override;
+    // The generator's state: with the fixed increment, all there is to it.
+    std::optional<std::uint64_t> position() const override { return state_; }
+    bool moveTo(std::uint64_t state) override
+    {
+        state_ = state;
+        return true;
+    }
 
     // The raw 32-bit output, the value published reference tables list for this
     // generator.

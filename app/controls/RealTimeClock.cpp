@@ -12,26 +12,17 @@ RealTimeClock::RealTimeClock(HandClock& clock) : clock_(clock)
     // Qt's coarse timers may fire 5 % early or late, and round a short wait.
     wake_.setTimerType(Qt::PreciseTimer);
     QObject::connect(&wake_, &QTimer::timeout, [this] { catchUp(); });
-    clock.onScheduleChanged = [this] {
-        if (!catchingUp_) {
-            wakeWhenDue();
-        }
-    };
+    clock.onScheduleChanged = [this] { wakeWhenDue(); };
 }
 
 std::int64_t RealTimeClock::present() const { return clockBaseMs_ + (elapsed_.elapsed() - realBaseMs_) * speed_; }
 
 void RealTimeClock::catchUp()
 {
-    // A tick's handler may wait for a question box, in which this clock
-    // keeps catching up: the outer call finds the time already passed.
-    const bool outer = !catchingUp_;
-    catchingUp_ = true;
+    // A handler may wait for a question box, in which this clock keeps
+    // catching up: the outer call then finds the time already passed.
     clock_.advanceTo(std::max(present(), clock_.now()));
-    if (outer) {
-        catchingUp_ = false;
-        wakeWhenDue();
-    }
+    wakeWhenDue();
 }
 
 void RealTimeClock::setSpeed(int factor)

@@ -31,5 +31,4 @@ private:
     std::int64_t clockBaseMs_ = 0;
     std::int64_t realBaseMs_ = 0;
     int speed_ = 1;
-    bool catchingUp_ = false;
 };

@@ -93,6 +93,12 @@ void Game::ShowHiScores()
 
 void Game::CheckHiScore()
 {
+    // A game watched again went into the list: it shows the result it earned
+    // then, whatever the list holds now.
+    if (watching) {
+        showNewHiScore(ui);
+        return;
+    }
     std::int16_t rank = hiscores::kNoRank;
     // An unreadable list takes no score: nothing could be saved into it anyway.
     const auto failure = hiscores::readBestFirst(cn, rs);

@@ -7,6 +7,8 @@
 #include "scoring/Captions.h"
 #include "storage/GameDatabase.h"
 #include "storage/HiScoreQuery.h"
+#include "storage/Recordings.h"
+#include "replay/RecordingFile.h"
 
 #include <optional>
 
@@ -16,14 +18,19 @@ namespace {
 // wrong, or nothing once the row is in. The name goes in as a bound value,
 // exactly as typed: quotes, semicolons and blanks are part of it, never of
 // the statement.
-std::optional<DatabaseError> saveHiScore(Connection& cn, RecordSet& rs, const QList<QVariant>& row, bool reopen)
+std::optional<DatabaseError> saveHiScore(Connection& cn, RecordSet& rs, const QList<QVariant>& row,
+                                         const QByteArray& recording, bool reopen)
 {
     try {
         if (reopen) {
             reopenGameDatabase(cn);
         }
         hiscores::openInto(rs, cn, hiscores::kTable);
-        cn.addRow(hiscores::kTable, row);
+        if (recording.isEmpty()) {
+            cn.addRow(hiscores::kTable, row);
+        } else {
+            recordings::addRowWithRecording(cn, row, recording);
+        }
         return std::nullopt;
     } catch (const DatabaseError& error) {
         return error;
@@ -42,8 +49,9 @@ void Game::Label37_Click()
     // Every try saves the name and score as they were when the player chose
     // to save.
     const QList<QVariant> row{ui.Text1.text(), captions::toNumber(ui.Label17.caption()), int(levelNumber)};
+    const QByteArray recording = recorder.lastGame() ? replay::encode(*recorder.lastGame()) : QByteArray();
     bool reopen = false;
-    while (const std::optional<DatabaseError> failure = saveHiScore(cn, rs, row, reopen)) {
+    while (const std::optional<DatabaseError> failure = saveHiScore(cn, rs, row, recording, reopen)) {
         // A player who frees the disk, closes the other program or puts the
         // file back keeps the score; one who gives up gets back to the menu
         // instead of being held on a panel that cannot be left. The rows
@@ -69,7 +77,7 @@ void Game::Label48_Click()
 
     try {
         sqlText = hiscores::kDeleteAll;
-        hiscores::openInto(rs, cn, sqlText);
+        recordings::deleteAllWith(cn, sqlText);
     } catch (const DatabaseError& error) {
         // The delete runs whole or not at all, so the list on the panel is
         // still the list in the file.

@@ -11,7 +11,13 @@ void Game::Timer5_Timer()
         return;
     }
     HideAllCells();
-    if (ui.Label5.caption() == words::kGameOver) {
+    if (watching) {
+        ui.Picture3.setVisible(false);
+        ui.Timer5.setEnabled(false);
+        if (onWatchedGameOver) {
+            onWatchedGameOver();
+        }
+    } else if (ui.Label5.caption() == words::kGameOver) {
         ui.Picture3.setVisible(false);
         ui.Picture4.setVisible(true);
         ui.Timer5.setEnabled(false);

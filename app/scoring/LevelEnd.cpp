@@ -41,6 +41,7 @@ void Game::ShowFinalLoss()
     ShowFinalTotal(kLostColour);
     ui.Picture3.setVisible(true);
     ui.Timer5.setEnabled(true);
+    recorder.ended();
     CheckHiScore();
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "storage/Connection.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QVariant>
+
+// The recordings of the games on the hi-score list, in a table of their own
+// beside it. A recording belongs to the row with its name, score and level:
+// the list has no key, and its row numbers change as rows come and go.
+namespace recordings {
+
+extern const QString kTable;
+
+// A row of the list, or of the recordings, by its values.
+struct RowValues {
+    QVariant name;
+    QVariant score;
+    QVariant level;
+    bool operator==(const RowValues& other) const;
+};
+
+struct Kept {
+    RowValues row;
+    QByteArray recording;
+};
+
+// Adds the hi-score row, with the statement the list always used, and its
+// game's recording, in one transaction: a crash, a full disk or another copy
+// never leaves a recording without its row. The recordings whose rows are
+// gone (a reset by an earlier release) go at the same time.
+void addRowWithRecording(Connection& cn, const QList<QVariant>& row, const QByteArray& recording);
+
+// Runs the list's own reset statement and empties the recordings with it, in
+// one transaction.
+void deleteAllWith(Connection& cn, const QString& resetStatement);
+
+// Every recording the file keeps; none in a file without the table.
+QList<Kept> readAll(Connection& cn);
+
+}  // namespace recordings
