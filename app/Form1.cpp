@@ -96,6 +96,9 @@ void Form1::connectHandlers()
 // changed.
 void Form1::perform(GameAction action)
 {
+    if (watched_) {
+        return;  // a watched game is played by its recording alone
+    }
     catchUpClock();
     if (const auto input = recordedAs(action)) {
         game_.recorder.note(*input);
@@ -106,6 +109,9 @@ void Form1::perform(GameAction action)
 
 void Form1::performOnCell(CellAction action, std::int16_t cell)
 {
+    if (watched_) {
+        return;
+    }
     catchUpClock();
     if (const auto input = recordedAs(action)) {
         game_.recorder.note(*input, cell);
@@ -161,6 +167,40 @@ void Form1::paintEvent(QPaintEvent* event)
     }
 }
 
+bool Form1::watch(replay::Recording recording, std::function<void()> left)
+{
+    ui_.Picture5.setVisible(false);
+    watched_ = std::make_unique<WatchedGame>(*this, std::move(recording), [this, left = std::move(left)] {
+        if (watched_) {
+            stopWatching();
+            left();
+        }
+    });
+    if (!watched_->start()) {
+        stopWatching();
+        return false;
+    }
+    return true;
+}
+
+// Whatever the watched game had on the window goes, as at a game's end, and
+// the menu shows again.
+void Form1::stopWatching()
+{
+    watched_.reset();
+    for (Timer* timer : ui_.timers()) {
+        timer->setEnabled(false);
+        timer->resume();
+    }
+    for (Control* shown :
+         std::initializer_list<Control*>{&ui_.PauseCover, &ui_.Picture3, &ui_.Command2, &ui_.Label27}) {
+        shown->setVisible(false);
+    }
+    game_.HideAllCells();
+    ui_.Picture4.setVisible(true);
+    changed(Mover::Clock);
+}
+
 void Form1::catchUpClock()
 {
     // Whatever fell due before the player acted comes first, as it would
@@ -172,6 +212,12 @@ void Form1::catchUpClock()
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
+    if (watched_) {
+        if (!watched_->keyPressed(Qt::Key(event->key()))) {
+            QWidget::keyPressEvent(event);
+        }
+        return;
+    }
     catchUpClock();
     if (!keyboard_.keyPressed(Qt::Key(event->key()), event->modifiers())) {
         QWidget::keyPressEvent(event);
@@ -184,7 +230,8 @@ void Form1::keyPressEvent(QKeyEvent* event)
 void Form1::changeEvent(QEvent* event)
 {
     // A question box holds the game until it is answered, pause or not.
-    if (event->type() == QEvent::WindowStateChange && isMinimized() && !QApplication::activeModalWidget()) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && !QApplication::activeModalWidget() &&
+        !watched_) {
         catchUpClock();
         keyboard_.windowMinimised();
         changed(Mover::Clock);
@@ -196,6 +243,10 @@ void Form1::resizeEvent(QResizeEvent*) { ui_.Form1.placeNativeWidgets(); }
 
 void Form1::mousePressEvent(QMouseEvent* event)
 {
+    // A watched game takes no clicks: it is played by its recording.
+    if (watched_) {
+        return;
+    }
     pressed_ = event->button() == Qt::LeftButton ? ui_.Form1.controlAt(event->position()) : nullptr;
 }
 

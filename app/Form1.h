@@ -6,6 +6,7 @@
 #include "app/controls/RealTimeClock.h"
 #include "app/replay/RecordedAnswers.h"
 #include "app/replay/RecordedInputs.h"
+#include "app/replay/WatchedGame.h"
 
 #include <QWidget>
 #include <memory>
@@ -43,6 +44,11 @@ public:
     bool playBack(const replay::Step& step);
     void playBack(GameAction action);
     HandClock& clock() { return clock_; }
+    // Plays a recorded game in the window at its own pace; `left` is told once
+    // the player or its end leaves it, with the window back on the menu.
+    // False when the window cannot deal the recorded boards.
+    bool watch(replay::Recording recording, std::function<void()> left);
+    bool watching() const { return watched_ != nullptr; }
     // The boxes the game asks through, which a playback answers.
     RecordedAnswers& answers() { return answers_; }
     // Moves the game's clock in play; null when the timers tick by hand.
@@ -74,6 +80,7 @@ protected:
 private:
     void connectHandlers();
     void catchUpClock();
+    void stopWatching();
     void changed(Mover mover) const;
 
     HandClock clock_;  // made before the timers on it
@@ -87,4 +94,5 @@ private:
     // same control.
     Control* pressed_ = nullptr;
     bool built_ = false;
+    std::unique_ptr<WatchedGame> watched_;
 };

@@ -15,12 +15,9 @@ constexpr int kWindowWidth = 15280;
 
 void Game::Form_Load()
 {
-    ui.Form1.setHeight(kWindowHeight);
-    ui.Form1.setWidth(kWindowWidth);
-
     // Pictures first: a start-up that fails on a missing picture must not
     // have moved the stored counter already.
-    CheckTilePictures();
+    LoadToWatch();
 
     accedi_database = files_.databaseFile;
     if (accedi_database.isEmpty()) {
@@ -36,7 +33,13 @@ void Game::Form_Load()
     // Start-up may wait for another copy before the window shows; from here on
     // a wait freezes the window the player is looking at.
     cn.setBusyTimeout(Connection::kPlayBusyTimeout);
+}
 
+void Game::LoadToWatch()
+{
+    ui.Form1.setHeight(kWindowHeight);
+    ui.Form1.setWidth(kWindowWidth);
+    CheckTilePictures();
     for (cellIndex = 0; cellIndex <= board::kCells - 1; ++cellIndex) {
         PictureBox& cell = ui.Picture1[cellIndex];
         cell.setVisible(false);

@@ -33,6 +33,9 @@ public:
 
     // app/FormLoad.cpp: start-up.
     void Form_Load();
+    // The start-up of a run that only watches recorded games: the window and
+    // its pictures, and no hi-score file, whose counter it leaves alone.
+    void LoadToWatch();
     // app/ExitGame.cpp
     void Label26_Click();  // EXIT on the menu
 

@@ -1,6 +1,7 @@
 #include "app/StartGame.h"
 
 #include "app/Form1.h"
+#include "app/Game.h"
 #include "app/MessageBoxes.h"
 #include "app/controls/Font.h"
 #include "common/FileError.h"
@@ -9,10 +10,10 @@
 
 #include <cstdio>
 
-std::optional<QString> loadForm(Game& game)
+std::optional<QString> loadForm(Game& game, void (Game::*load)())
 {
     try {
-        game.Form_Load();
+        (game.*(load ? load : &Game::Form_Load))();
     } catch (const FileError& error) {  // the database file or a picture
         return error.message();
     }

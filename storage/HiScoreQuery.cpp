@@ -37,6 +37,8 @@ std::optional<DatabaseError> readBestFirst(Connection& cn, RecordSet& rs)
     }
 }
 
+RecordSet readWholeList(Connection& cn) { return cn.openRecordSet(kBestFirst); }
+
 std::int16_t lastRowOf(const RecordSet& list) { return std::int16_t(std::min(list.rowCount(), kShownRows) - 1); }
 
 std::int16_t rankAmong(std::int32_t score, const RecordSet& list)

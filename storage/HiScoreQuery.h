@@ -38,6 +38,10 @@ void openInto(RecordSet& rs, Connection& cn, const QString& source);
 // empty), so the game goes on without one.
 std::optional<DatabaseError> readBestFirst(Connection& cn, RecordSet& rs);
 
+// Every row of the list, best first, not only those shown: for proving each
+// against its recording.
+RecordSet readWholeList(Connection& cn);
+
 // The last row a walk down the rows read reaches.
 std::int16_t lastRowOf(const RecordSet& list);
 

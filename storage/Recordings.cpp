@@ -3,6 +3,8 @@
 #include "storage/DatabaseError.h"
 #include "storage/HiScoreQuery.h"
 
+#include <algorithm>
+
 namespace recordings {
 
 const QString kTable = QStringLiteral("recordings");
@@ -86,6 +88,30 @@ QList<Kept> readAll(Connection& cn)
         kept.append({{rows.value(0, i), rows.value(1, i), rows.value(2, i)}, rows.value(3, i).toByteArray()});
     }
     return kept;
+}
+
+QList<Listed> pairedWithRows(const RecordSet& list, QList<Kept> kept)
+{
+    QList<Listed> listed;
+    for (int i = 0; i < list.rowCount(); ++i) {
+        const RowValues row{list.value(0, i), list.value(1, i), list.value(2, i)};
+        const auto own = std::find_if(kept.cbegin(), kept.cend(), [&row](const Kept& one) { return one.row == row; });
+        listed.append({row, own == kept.cend() ? std::nullopt : std::optional(own->recording)});
+    }
+    // Identical rows share the recordings of their values; only those of no
+    // row's values are left for a row that has none.
+    kept.removeIf([&listed](const Kept& one) {
+        return std::any_of(listed.cbegin(), listed.cend(), [&one](const Listed& row) { return row.row == one.row; });
+    });
+    for (Listed& row : listed) {
+        const auto byName =
+            std::find_if(kept.begin(), kept.end(), [&row](const Kept& one) { return one.row.name == row.row.name; });
+        if (!row.recording && byName != kept.end()) {
+            row.recording = byName->recording;
+            kept.erase(byName);
+        }
+    }
+    return listed;
 }
 
 }  // namespace recordings

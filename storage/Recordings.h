@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QVariant>
+#include <optional>
 
 // The recordings of the games on the hi-score list, in a table of their own
 // beside it. A recording belongs to the row with its name, score and level:
@@ -38,5 +39,16 @@ void deleteAllWith(Connection& cn, const QString& resetStatement);
 
 // Every recording the file keeps; none in a file without the table.
 QList<Kept> readAll(Connection& cn);
+
+// The rows of `list` in its order, each with the recording that belongs to
+// it: the one with its values, or else, for a row whose values no recording
+// has, one with its name that no row has (a score raised by hand keeps its
+// name, and its game then shows what it really made). Each recording goes
+// to one row at most.
+struct Listed {
+    RowValues row;
+    std::optional<QByteArray> recording;
+};
+QList<Listed> pairedWithRows(const RecordSet& list, QList<Kept> kept);
 
 }  // namespace recordings

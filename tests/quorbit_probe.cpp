@@ -50,14 +50,13 @@ public:
 bool saveAGame(Form1& form, const QString& name)
 {
     Form1Controls& ui = form.controls();
+    // The seconds pass on the window's clock, so the game's recording holds
+    // them as they went.
+    constexpr int kSecondMs = 1000;
     click(form, ui.Label22);
-    for (int tick = 0; tick < kCountdownTicks; ++tick) {
-        form.game().Timer4_Timer();
-    }
+    form.handClock()->advance(kCountdownTicks * kSecondMs);
     click(form, ui.Label27);
-    for (int tick = 0; tick < kGameOverTicks; ++tick) {
-        form.game().Timer5_Timer();
-    }
+    form.handClock()->advance(kGameOverTicks * kSecondMs);
     if (!ui.Picture6.visible()) {
         return false;
     }

@@ -21,7 +21,25 @@ struct Answer {
     std::optional<int> status;
     QString out;
     QString err;
+    Command command;
 };
+
+// The command as the table writes it: "play", "verify", "watch FILE",
+// "export N FILE".
+QString written(const Command& command)
+{
+    switch (command.kind) {
+    case Command::Kind::Play:
+        return QStringLiteral("play");
+    case Command::Kind::Verify:
+        return QStringLiteral("verify");
+    case Command::Kind::Watch:
+        return QStringLiteral("watch ") + command.file;
+    case Command::Kind::ExportReplay:
+        return QStringLiteral("export %1 %2").arg(command.row).arg(command.file);
+    }
+    return {};
+}
 
 QString readAll(std::FILE* stream)
 {
@@ -48,13 +66,16 @@ Answer answerTo(QStringList arguments)
     }
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
-    Answer answer{answerCommandLine(argv, out, err), readAll(out), readAll(err)};
+    Command command;
+    const std::optional<int> status = answerCommandLine(argv, out, err, command);
+    Answer answer{status, readAll(out), readAll(err), command};
     std::fclose(out);
     std::fclose(err);
     return answer;
 }
 
-const QString kUsage = QStringLiteral("Usage: quorbit [--help | --version]\n");
+const QString kUsage =
+    QStringLiteral("Usage: quorbit [--help | --version | --verify | --export-replay N FILE | --watch FILE]\n");
 
 QString notUnderstood(const char* argument)
 {
@@ -84,6 +105,23 @@ private slots:
         QTest::newRow("two options") << QStringList{"--help", "--version"} << 2 << QString()
                                      << notUnderstood("--version");
         QTest::newRow("an empty argument") << QStringList{""} << 2 << QString() << notUnderstood("");
+        QTest::newRow("--verify") << QStringList{"--verify"} << -1 << QString() << QString();
+        QTest::newRow("--verify, one too many") << QStringList{"--verify", "x"} << 2 << QString() << notUnderstood("x");
+        QTest::newRow("--watch") << QStringList{"--watch", "a game"} << -1 << QString() << QString();
+        QTest::newRow("--watch, no file") << QStringList{"--watch"} << 2 << QString()
+                                          << QStringLiteral("quorbit: the option --watch needs a file\n") + kUsage;
+        QTest::newRow("--export-replay") << QStringList{"--export-replay", "10", "f"} << -1 << QString() << QString();
+        QTest::newRow("--export-replay, row 1")
+            << QStringList{"--export-replay", "1", "f"} << -1 << QString() << QString();
+        for (const char* row : {"0", "11", "01", "-1", "x", ""}) {
+            QTest::addRow("--export-replay, row '%s'", row)
+                << QStringList{"--export-replay", row, "f"} << 2 << QString()
+                << QStringLiteral("quorbit: --export-replay takes a row of the list, 1 to 10, not '%1'\n").arg(row) +
+                       kUsage;
+        }
+        QTest::newRow("--export-replay, no file")
+            << QStringList{"--export-replay", "1"} << 2 << QString()
+            << QStringLiteral("quorbit: the option --export-replay needs a row and a file\n") + kUsage;
     }
 
     void commandLine()
@@ -97,6 +135,13 @@ private slots:
         QVERIFY2(answer.out.startsWith(outStartsWith), qPrintable(answer.out));
         QCOMPARE(answer.out.isEmpty(), outStartsWith.isEmpty());
         QCOMPARE(answer.err, err);
+        // What the options ask for, from the arguments the row gave them.
+        const QString asked = status >= 0                        ? QStringLiteral("play")
+                              : arguments.value(0) == "--verify" ? QStringLiteral("verify")
+                              : arguments.value(0) == "--watch"  ? QStringLiteral("watch ") + arguments.value(1)
+                              : arguments.value(0).isEmpty()     ? QStringLiteral("play")
+                                                             : QStringLiteral("export ") + arguments.mid(1).join(' ');
+        QCOMPARE(written(answer.command), asked);
     }
 
     // The real program on a build host: no platform plugin chosen, and no

@@ -37,7 +37,7 @@ void RealTimeClock::setSpeed(int factor)
 void RealTimeClock::wakeWhenDue()
 {
     const std::optional<std::int64_t> due = clock_.nextDue();
-    if (!due) {
+    if (!due || speed_ == 0) {
         wake_.stop();
         return;
     }

@@ -17,7 +17,7 @@ public:
     // Brings the game's clock up to the present, delivering what fell due.
     void catchUp();
     // How many times faster than real time the game's clock runs: a recorded
-    // game can be watched at 2x and 4x.
+    // game can be watched at 2x and 4x, and 0 stops it.
     void setSpeed(int factor);
 
 private:
