@@ -4,11 +4,15 @@
 
 #include "app/CommandLine.h"
 #include "common/SystemPath.h"
+#include "replay/RecordingFile.h"
+#include "storage/Connection.h"
 #include "storage/GameFiles.h"
+#include "support/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
@@ -82,6 +86,32 @@ QString notUnderstood(const char* argument)
     return QStringLiteral("quorbit: argument not understood: '%1'\n").arg(QLatin1String(argument)) + kUsage;
 }
 
+struct Run {
+    int status;
+    QString out;
+    QString err;
+};
+
+// The game itself in a throw-away program folder, with `arguments`.
+Run runIn(const ProgramFolder& folder, const QStringList& arguments)
+{
+    const QString program = folder.file(QStringLiteral("quorbit"));
+    if (!QFile::exists(program)) {
+        QFile::copy(QStringLiteral(QUORBIT_PROGRAM), program);
+    }
+    QProcess run;
+    run.start(program, arguments);
+    run.waitForFinished(60000);
+    return {run.exitCode(), QString::fromUtf8(run.readAllStandardOutput()),
+            QString::fromUtf8(run.readAllStandardError()).remove(QRegularExpression("QStandardPaths: [^\n]*\n"))};
+}
+
+QByteArray contentsOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 }  // namespace
 
 class TestLaunch : public QObject {
@@ -142,6 +172,79 @@ private slots:
                               : arguments.value(0).isEmpty()     ? QStringLiteral("play")
                                                              : QStringLiteral("export ") + arguments.mid(1).join(' ');
         QCOMPARE(written(answer.command), asked);
+    }
+
+    // A game saved into the list, proven by --verify, written out by
+    // --export-replay; then its score raised by hand, which --verify catches.
+    // Neither option makes a hi-score file, or changes one.
+    void recordedGamesAreProvenAndExported()
+    {
+        ProgramFolder folder;
+        const Run none = runIn(folder, {QStringLiteral("--verify")});
+        QCOMPARE(none.status, 1);
+        QVERIFY2(none.err.contains(QLatin1String("there is no hi-score file here yet")), qPrintable(none.err));
+        QVERIFY(!QFile::exists(folder.database()));
+
+        QProcess probe;
+        probe.start(QStringLiteral(QUORBIT_PROBE),
+                    {QStringLiteral("--save-a-game"), QStringLiteral("Ada"), folder.path()});
+        QVERIFY(probe.waitForFinished(60000) && probe.exitCode() == 0);
+        Connection cn;
+        cn.open(folder.database());
+        const RecordSet row = cn.openRecordSet(QStringLiteral("SELECT nome, punteggio, livello FROM hiscores"));
+        const QString listed =
+            QStringLiteral("%1, level %2").arg(row.value(1, 0).toString(), row.value(2, 0).toString());
+        const QByteArray before = contentsOf(folder.database());
+
+        const Run verified = runIn(folder, {QStringLiteral("--verify")});
+        QCOMPARE(verified.out, QStringLiteral("1. Ada: listed %1; replayed %1: ok\n").arg(listed));
+        QCOMPARE(verified.status, 0);
+        const QString exported = folder.file(QStringLiteral("ada.qbr"));
+        QCOMPARE(runIn(folder, {QStringLiteral("--export-replay"), QStringLiteral("1"), exported}).status, 0);
+        QVERIFY(replay::decode(contentsOf(exported)).recording);
+        const Run noRow = runIn(folder, {QStringLiteral("--export-replay"), QStringLiteral("2"), exported});
+        QCOMPARE(noRow.err, QStringLiteral("quorbit: the hi-score list has 1 rows, and no row 2\n"));
+        QCOMPARE(contentsOf(folder.database()), before);
+
+        cn.execute(QStringLiteral("UPDATE hiscores SET punteggio = punteggio + 1000"));
+        cn.close();
+        const Run raised = runIn(folder, {QStringLiteral("--verify")});
+        QCOMPARE(raised.status, 1);
+        QVERIFY2(raised.out.endsWith(QLatin1String(": differs\n")), qPrintable(raised.out));
+        QCOMPARE(raised.err,
+                 QStringLiteral("quorbit: the score of row 1 (Ada) is not the one its recorded game makes\n"));
+    }
+
+    // A recording file is anything a player was sent: each of these is
+    // refused in one line, before a display or the hi-score file is touched.
+    void hostileRecordingFilesAreRefused_data()
+    {
+        QTest::addColumn<QByteArray>("contents");  // null: the path is a folder
+        QTest::addColumn<QString>("why");
+        const QByteArray valid = replay::encode({42, {{0, replay::Input::Pause, -1}, {10, replay::Input::End, -1}}});
+        QTest::newRow("empty") << QByteArray("") << "the file is truncated";
+        QTest::newRow("cut short") << valid.left(valid.size() - 1) << "the file is truncated";
+        QTest::newRow("not a recording") << QByteArray("PK\x03\x04 a zip file") << "it is not a Quorbit recording";
+        QTest::newRow("too large") << valid + QByteArray(replay::kMaxFileBytes, '\0') << "it is larger than 256 KiB";
+        QTest::newRow("a folder") << QByteArray() << "cannot be read: it is not a file (a folder, a device or a pipe)";
+    }
+    void hostileRecordingFilesAreRefused()
+    {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, why);
+        ProgramFolder folder;
+        const QString path = folder.file(QStringLiteral("game.qbr"));
+        if (contents.isNull()) {
+            QDir().mkpath(path);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
+        }
+        const Run run = runIn(folder, {QStringLiteral("--watch"), path});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QStringLiteral("quorbit: %1: %2").arg(path, why)), qPrintable(run.err));
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(!QFile::exists(folder.database()));
     }
 
     // The real program on a build host: no platform plugin chosen, and no
