@@ -4,15 +4,21 @@
 #include "app/Form1Layout.h"
 #include "app/accessibility/AccessibleForm.h"
 #include "app/controls/ControlTree.h"
+#include "app/hiscores/HiScoreFailure.h"
 #include "app/replay/RecordedInputs.h"
 #include "common/GameWords.h"
+#include "replay/RecordingFile.h"
+#include "storage/DatabaseError.h"
+#include "storage/HiScoreQuery.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -85,8 +91,10 @@ void Form1::connectHandlers()
         ui_.Label2[i].onClick = [this, i] { performOnCell(&Game::Label2_Click, i); };
     }
     keyboard_.perform = [this](GameAction action) { perform(action); };
+    listHighlight_.onChosen = [this](int row) { watchListedRow(row); };
     ui_.Form1.onShownOrHidden = [this](const Control&) {
         keyboard_.viewChanged();
+        listHighlight_.viewChanged();
         changed(Mover::Clock);
     };
     keyboard_.viewChanged();  // the menu the window opens on
@@ -157,6 +165,11 @@ void Form1::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     ui_.Form1.paintControls(painter, event->rect());
+    if (const std::optional<int> row = listHighlight_.highlighted()) {
+        const double width = 2 * ui_.Form1.viewport().scale();
+        painter.setPen(QPen(toQColor(ui_.Label32.foreColor()), width));
+        painter.drawRect(listRowRect(*row).adjusted(-width, 0, width, 0));
+    }
     if (const Label* item = keyboard_.highlighted()) {
         // A frame in the items' own colour, a pixel of the design outside
         // the caption's label, scaled with the rest.
@@ -181,6 +194,44 @@ bool Form1::watch(replay::Recording recording, std::function<void()> left)
         return false;
     }
     return true;
+}
+
+void Form1::watchListedRow(int row)
+{
+    std::optional<QByteArray> recording;
+    try {
+        recording = recordings::pairedWithRows(game_.rs, recordings::readAll(game_.cn)).value(row).recording;
+    } catch (const DatabaseError& error) {
+        reportHiScoreFailure(answers_, QStringLiteral("The recorded game could not be read"), error);
+        return;
+    }
+    const replay::Decoded decoded = replay::decode(recording.value_or(QByteArray()));
+    if (!recording || !decoded.recording) {
+        answers_.show(
+            recording
+                ? QStringLiteral("This game's recording is damaged (%1), so it cannot be played.").arg(decoded.error)
+                : QStringLiteral("This game was saved by an earlier release of the game and has no "
+                                 "recording to play."),
+            MessageBoxes::Buttons::Ok, words::kTitle);
+        return;
+    }
+    // Back on the list when the game is over or left, the highlight on its row.
+    watch(*decoded.recording, [this] { perform(&Game::Label23_Click); });
+}
+
+QRectF Form1::listRowRect(int row) const
+{
+    // The rows follow each other at the names' line pitch, each on a whole
+    // pixel of the design, as the list draws them.
+    const double pitch = QFontMetricsF(ui_.Label32.qfont()).lineSpacing();
+    double top = 0;
+    for (int above = 0; above < row; ++above) {
+        top = std::ceil(top + pitch);
+    }
+    const double scale = ui_.Form1.viewport().scale();
+    const QRectF names = ui_.Form1.windowRectOf(ui_.Label32);
+    const QRectF levels = ui_.Form1.windowRectOf(ui_.Label34);
+    return {names.left(), names.top() + top * scale, levels.right() - names.left(), pitch * scale};
 }
 
 // Whatever the watched game had on the window goes, as at a game's end, and
@@ -218,6 +269,10 @@ void Form1::keyPressEvent(QKeyEvent* event)
         }
         return;
     }
+    if (listHighlight_.keyPressed(Qt::Key(event->key()))) {
+        update();
+        return;
+    }
     catchUpClock();
     if (!keyboard_.keyPressed(Qt::Key(event->key()), event->modifiers())) {
         QWidget::keyPressEvent(event);
@@ -253,6 +308,16 @@ void Form1::mousePressEvent(QMouseEvent* event)
 void Form1::mouseReleaseEvent(QMouseEvent* event)
 {
     Control* pressed = std::exchange(pressed_, nullptr);
+    // A click on a row's name watches its game.
+    if (!pressed && event->button() == Qt::LeftButton && ::screen(ui_) == Screen::HiScores &&
+        ui_.Form1.windowRectOf(ui_.Label32).contains(event->position())) {
+        for (int row = 0; row < hiscores::kShownRows; ++row) {
+            if (listRowRect(row).contains(event->position())) {
+                listHighlight_.choose(row);
+                return;
+            }
+        }
+    }
     if (pressed && event->button() == Qt::LeftButton && ui_.Form1.controlAt(event->position()) == pressed) {
         pressed->deliverClick();
     }

@@ -4,6 +4,7 @@
 #include "app/Game.h"
 #include "app/KeyboardPlay.h"
 #include "app/controls/RealTimeClock.h"
+#include "app/hiscores/ListHighlight.h"
 #include "app/replay/RecordedAnswers.h"
 #include "app/replay/RecordedInputs.h"
 #include "app/replay/WatchedGame.h"
@@ -81,6 +82,9 @@ private:
     void connectHandlers();
     void catchUpClock();
     void stopWatching();
+    void watchListedRow(int row);
+    // The highlighted row of the hi-score list, in the window.
+    QRectF listRowRect(int row) const;
     void changed(Mover mover) const;
 
     HandClock clock_;  // made before the timers on it
@@ -90,6 +94,7 @@ private:
     RecordedAnswers answers_;
     Game game_;
     KeyboardPlay keyboard_{ui_, game_};
+    ListHighlight listHighlight_{ui_, game_};
     // The control a press landed on: a click is a press and a release on the
     // same control.
     Control* pressed_ = nullptr;

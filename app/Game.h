@@ -3,12 +3,13 @@
 #include "app/Form1Controls.h"
 #include "app/MessageBoxes.h"
 #include "app/Screen.h"
-#include "app/replay/GameRecorder.h"
 #include "app/controls/PictureFiles.h"
+#include "app/replay/GameRecorder.h"
 #include "board/GameState.h"
 #include "storage/Connection.h"
 #include "storage/GameFiles.h"
 #include "storage/RecordSet.h"
+#include "storage/Recordings.h"
 
 #include <QString>
 #include <functional>
@@ -175,6 +176,8 @@ public:
 
     // What decides each game, kept for the hi-score list.
     GameRecorder recorder;
+    // The row the player saved last, where the list's highlight starts.
+    std::optional<recordings::RowValues> savedRow;
     // Set while a recorded game is watched again: it ends as it ended, with
     // no hi-score check and no name, and then onWatchedGameOver is told.
     bool watching = false;

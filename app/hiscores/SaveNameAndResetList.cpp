@@ -51,6 +51,7 @@ void Game::Label37_Click()
     const QList<QVariant> row{ui.Text1.text(), captions::toNumber(ui.Label17.caption()), int(levelNumber)};
     const QByteArray recording = recorder.lastGame() ? replay::encode(*recorder.lastGame()) : QByteArray();
     bool reopen = false;
+    savedRow = recordings::RowValues{row.at(0), row.at(1), row.at(2)};
     while (const std::optional<DatabaseError> failure = saveHiScore(cn, rs, row, recording, reopen)) {
         // A player who frees the disk, closes the other program or puts the
         // file back keeps the score; one who gives up gets back to the menu
