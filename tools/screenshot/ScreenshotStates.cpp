@@ -107,6 +107,14 @@ void hiScores(Player& p)
     p.click("hi-scores");
 }
 
+void hiScoresHighlighted(Player& p)
+{
+    hiScores(p);
+    for (int press = 0; press < 3; ++press) {
+        p.press(Qt::Key_Down);
+    }
+}
+
 const ScreenshotState kStates[] = {
     {"menu", "the window right after start-up: banner and menu", Menu, menu},
     {"menu-keys", "the menu after Down twice: the keyboard's highlight on \"how to play\"", Menu, menuHighlighted},
@@ -122,6 +130,8 @@ const ScreenshotState kStates[] = {
     {"gameover", "a black hole entered below the ten best: GAME OVER", GameOverPause, gameOver},
     {"name-entry", "five seconds after a new hi-score: the name entry", NameEntry, nameEntry},
     {"hiscores", "the hi-score panel with a few rows", HiScores, hiScores},
+    {"hiscores-keys", "the hi-score panel after Down three times: the highlight on the third row", HiScores,
+     hiScoresHighlighted},
     {"howtoplay", "the how-to-play panel", HowToPlay, [](Player& p) { p.click("how to play"); }},
     {"credits", "the credits panel", Credits, [](Player& p) { p.click("credits"); }},
 };
