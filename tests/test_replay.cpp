@@ -167,6 +167,33 @@ private slots:
         QCOMPARE(contents(), before);
     }
 
+    // Games recorded by an earlier build, each beside what it came to: the
+    // score column, then its total and level. A build that plays one of them
+    // differently breaks every recording a player keeps.
+    void keptRecordingsPlayAsTheyDid_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir kept(QStringLiteral(QUORBIT_RECORDINGS_DIR));
+        for (const QString& name : kept.entryList({QStringLiteral("*.qbrc")}, QDir::Files)) {
+            QTest::newRow(qPrintable(name)) << kept.filePath(name);
+        }
+    }
+    void keptRecordingsPlayAsTheyDid()
+    {
+        QFETCH(QString, path);
+        QFile recording(path);
+        QFile result(path.chopped(4) + QStringLiteral("result"));
+        QVERIFY(recording.open(QIODevice::ReadOnly) && result.open(QIODevice::ReadOnly));
+        const QStringList expected = QString::fromUtf8(result.readAll()).split(QChar(10), Qt::SkipEmptyParts);
+        const replay::Decoded decoded = replay::decode(recording.readAll());
+        QVERIFY2(decoded.recording, qPrintable(decoded.error));
+        StartedWindow window;
+        const std::optional<GameResult> replayed = Playback::playThrough(*window.form, *decoded.recording);
+        QVERIFY(replayed);
+        QCOMPARE(replayed->counters.join(QChar(' ')), expected.value(0));
+        QCOMPARE(QStringLiteral("%1 %2").arg(replayed->total).arg(replayed->level), expected.value(1));
+    }
+
     void cleanupTestCase()
     {
         for (const auto& [way, words] : kWays) {
