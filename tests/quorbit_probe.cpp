@@ -52,7 +52,7 @@ bool saveAGame(Form1& form, const QString& name)
     Form1Controls& ui = form.controls();
     // The seconds pass on the window's clock, so the game's recording holds
     // them as they went.
-    constexpr int kSecondMs = 1000;
+    constexpr std::int64_t kSecondMs = 1000;
     click(form, ui.Label22);
     form.handClock()->advance(kCountdownTicks * kSecondMs);
     click(form, ui.Label27);

@@ -4,11 +4,11 @@
 #include "app/MessageBoxes.h"
 #include "app/hiscores/HiScoreFailure.h"
 #include "common/GameWords.h"
+#include "replay/RecordingFile.h"
 #include "scoring/Captions.h"
 #include "storage/GameDatabase.h"
 #include "storage/HiScoreQuery.h"
 #include "storage/Recordings.h"
-#include "replay/RecordingFile.h"
 
 #include <optional>
 

@@ -183,7 +183,8 @@ int main(int argc, char** argv)
     for (qlonglong i = 0; i < count; ++i) {
         read += check(mutator.mutated(seeds[std::size_t(i) % seeds.size()])).recording ? 1 : 0;
     }
-    std::printf("%lld variants of %zu seeds: %lld read, %lld refused\n", count, seeds.size(), read, count - read);
+    std::printf("%lld variants of %zu seeds: %lld read, %lld refused\n", static_cast<long long>(count), seeds.size(),
+                static_cast<long long>(read), static_cast<long long>(count - read));
     // Variants that are all read back mean the mutator changes nothing.
     return count > 0 && read == count ? 1 : 0;
 }
