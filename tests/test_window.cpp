@@ -3,6 +3,7 @@
 // that only look share one window; those that change one start their own.
 #include "app/controls/ControlTree.h"
 #include "app/controls/PictureFiles.h"
+#include "app/controls/RealTimeClock.h"
 #include "app/controls/Viewport.h"
 #include "support/Player.h"
 #include "support/StartedWindow.h"
@@ -606,29 +607,61 @@ private slots:
         QVERIFY(!(window->ui().*timer).enabled());
     }
 
-    // No tick in an hour's pause; the first after it when the rest of the
-    // interval has run, or a whole one for a timer switched off and on.
+    // Whatever a pause lasts, to the millisecond, it is taken off: no tick
+    // during it, the first after it when the rest of the interval has run (a
+    // whole one for a timer switched off and on meanwhile), then one every
+    // interval. By hand, and by the real clock.
+    void aPausedTimerKeepsWhatWasLeft_data()
+    {
+        QTest::addColumn<int>("pauseMs");
+        QTest::addColumn<bool>("realTime");
+        for (const bool realTime : {false, true}) {
+            for (const int pauseMs : {1, 7, 3'600'000}) {
+                QTest::addRow("%d ms, %s", pauseMs, realTime ? "real clock" : "by hand") << pauseMs << realTime;
+            }
+        }
+    }
     void aPausedTimerKeepsWhatWasLeft()
     {
+        QFETCH(int, pauseMs);
+        QFETCH(bool, realTime);
         constexpr int kInterval = 2500;
         HandClock clock;
+        std::int64_t realNow = 0;
+        std::optional<RealTimeClock> driver;
+        if (realTime) {
+            driver.emplace(clock, [&realNow] { return realNow; });
+        }
+        // Lets `ms` of real time pass, caught up as the window's clock is.
+        const auto pass = [&](std::int64_t ms) {
+            realNow += ms;
+            if (driver) {
+                driver->catchUp();
+            } else {
+                clock.advance(ms);
+            }
+        };
         Timer timer;
         timer.create(kInterval, clock);
         int ticks = 0;
         timer.onTick = [&ticks] { ++ticks; };
         timer.setEnabled(true);
         for (const int rest : {kInterval - 100, kInterval}) {
-            clock.advance(2 * kInterval + kInterval - rest);
+            pass(2 * kInterval + kInterval - rest);
             const int before = ticks;
             timer.pause();
             timer.setEnabled(rest != kInterval);
             timer.setEnabled(true);
-            clock.advance(3'600'000);
+            pass(pauseMs);
             timer.resume();
-            clock.advance(rest - 1);
+            pass(rest - 1);
             QCOMPARE(ticks, before);
-            clock.advance(1);
+            pass(1);
             QCOMPARE(ticks, before + 1);
+            pass(kInterval - 1);
+            QCOMPARE(ticks, before + 1);
+            pass(1);
+            QCOMPARE(ticks, before + 2);
         }
     }
 

@@ -3,10 +3,16 @@
 #include "app/controls/Timer.h"
 
 #include <algorithm>
+#include <utility>
 
-RealTimeClock::RealTimeClock(HandClock& clock) : clock_(clock)
+RealTimeClock::RealTimeClock(HandClock& clock, std::function<std::int64_t()> realMs)
+    : clock_(clock), realMs_(std::move(realMs))
 {
     elapsed_.start();
+    if (!realMs_) {
+        realMs_ = [this] { return elapsed_.elapsed(); };
+    }
+    realBaseMs_ = realMs_();
     clockBaseMs_ = clock.now();
     wake_.setSingleShot(true);
     // Qt's coarse timers may fire 5 % early or late, and round a short wait.
@@ -15,7 +21,7 @@ RealTimeClock::RealTimeClock(HandClock& clock) : clock_(clock)
     clock.onScheduleChanged = [this] { wakeWhenDue(); };
 }
 
-std::int64_t RealTimeClock::present() const { return clockBaseMs_ + (elapsed_.elapsed() - realBaseMs_) * speed_; }
+std::int64_t RealTimeClock::present() const { return clockBaseMs_ + (realMs_() - realBaseMs_) * speed_; }
 
 void RealTimeClock::catchUp()
 {
@@ -29,7 +35,7 @@ void RealTimeClock::setSpeed(int factor)
 {
     catchUp();
     clockBaseMs_ = clock_.now();
-    realBaseMs_ = elapsed_.elapsed();
+    realBaseMs_ = realMs_();
     speed_ = factor;
     wakeWhenDue();
 }

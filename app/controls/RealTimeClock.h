@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 
 class HandClock;
 
@@ -12,7 +13,9 @@ class HandClock;
 // every rest is kept on the game's clock, not in a timer of the system's.
 class RealTimeClock {
 public:
-    explicit RealTimeClock(HandClock& clock);
+    // `realMs` reads the real time in milliseconds; by default the system's
+    // monotonic clock, from this moment.
+    explicit RealTimeClock(HandClock& clock, std::function<std::int64_t()> realMs = {});
 
     // Brings the game's clock up to the present, delivering what fell due.
     void catchUp();
@@ -26,6 +29,7 @@ private:
 
     HandClock& clock_;
     QElapsedTimer elapsed_;
+    std::function<std::int64_t()> realMs_;
     QTimer wake_;
     // The game's time and the real time at the last change of speed.
     std::int64_t clockBaseMs_ = 0;
