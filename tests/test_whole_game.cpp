@@ -518,6 +518,16 @@ private slots:
             const auto pauseAnHour = [p, &unpaused, inPlay](bool inPlayNow) {
                 if (p != &unpaused && inPlayNow == inPlay) {
                     inPlay ? p->minimise() : p->press(Qt::Key_P);
+                    // The cover hides the counters as well as the board, and
+                    // minimising a paused level and restoring it leave it paused.
+                    for (const char* counter : {"prev level", "time bonus", "fast click", "squares", "total"}) {
+                        QVERIFY2(!Player::inView(*controlRow(counter, Screen::Playing)->control(p->ui(), p->game())),
+                                 counter);
+                    }
+                    QVERIFY(!Player::inView(p->ui().Picture1[p->standsOn()]));
+                    p->minimise();
+                    p->minimise(false);
+                    QCOMPARE(p->screen(), Screen::Paused);
                     p->wait(3'600'000);
                     p->turn();
                     p->clickCell(std::max(p->target(), 0));
