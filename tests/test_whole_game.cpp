@@ -518,8 +518,8 @@ private slots:
             const auto pauseAnHour = [p, &unpaused, inPlay](bool inPlayNow) {
                 if (p != &unpaused && inPlayNow == inPlay) {
                     inPlay ? p->minimise() : p->press(Qt::Key_P);
-                    // The cover hides the counters as well as the board, and
-                    // minimising a paused level and restoring it leave it paused.
+                    // The cover hides the counters as well as the board;
+                    // minimised and restored, a paused level stays paused.
                     for (const char* counter : {"prev level", "time bonus", "fast click", "squares", "total"}) {
                         QVERIFY2(!Player::inView(*controlRow(counter, Screen::Playing)->control(p->ui(), p->game())),
                                  counter);
