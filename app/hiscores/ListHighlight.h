@@ -23,7 +23,8 @@ public:
     bool keyPressed(Qt::Key key);
     // The row to frame; none until a key was pressed on the list.
     std::optional<int> highlighted() const;
-    // The row a point lies on, from the top of the names, in lines.
+    // Watches the game of `row`, counted from the list's top, where the list
+    // is in view and has that row: a click on a name, or Return.
     void choose(int row);
 
     std::function<void(int row)> onChosen;

@@ -1,5 +1,6 @@
 #include "app/replay/Playback.h"
 
+#include "app/ControlTable.h"
 #include "app/Form1.h"
 #include "app/Screen.h"
 #include "common/RandomSource.h"
@@ -8,22 +9,14 @@
 #include <QEventLoop>
 #include <utility>
 
-namespace {
-
-// The score column from the top: prev level, time bonus, fast click, clicks,
-// points, door, squares and the total.
-constexpr Label Form1Controls::*kScoreColumn[] = {
-    &Form1Controls::Label21, &Form1Controls::Label7,    &Form1Controls::Label8,  &Form1Controls::Label11,
-    &Form1Controls::Label13, &Form1Controls::Labeldoor, &Form1Controls::Label29, &Form1Controls::Label16,
-};
-
-}  // namespace
-
 GameResult resultShown(Form1& form)
 {
+    // The score column, from the top, as the table of controls lists it.
     GameResult result;
-    for (Label Form1Controls::*counter : kScoreColumn) {
-        result.counters << (form.controls().*counter).caption();
+    for (const ControlRow& row : controlTable()) {
+        if (row.speech == Speech::Counter) {
+            result.counters << static_cast<const Label*>(row.control(form.controls(), form.game()))->caption();
+        }
     }
     result.total = captions::toNumber(form.controls().Label17.caption());
     result.level = form.game().levelNumber;
