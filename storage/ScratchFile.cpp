@@ -2,13 +2,13 @@
 
 #include "storage/DatabaseError.h"
 #include "storage/EngineHandle.h"
+#include "storage/NoReplaceMove.h"
 
 #include "common/SystemPath.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -34,26 +34,6 @@ QString systemMessage(int error) { return QString::fromStdString(std::generic_ca
 DatabaseError cannotCreate(const QString& finalPath, const QString& reason)
 {
     return DatabaseError(finalPath, QStringLiteral("cannot create the file here: %1").arg(reason));
-}
-
-// Not QFile::rename: when another copy of the game takes the name between its
-// check and its rename, it falls back to copying over that copy's new file,
-// which the other copy may already be reading.
-bool moveWithoutReplacing(const QByteArray& from, const QByteArray& to)
-{
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
-        return true;
-    }
-    if (errno != EINVAL) {
-        return false;
-    }
-    // A file system that does not know the flag: a link, too, fails on a
-    // name that is taken.
-    if (::link(from.constData(), to.constData()) != 0) {
-        return false;
-    }
-    ::unlink(from.constData());
-    return true;
 }
 
 // The journal first: a removal cut short leaves the scratch file, which the
@@ -159,6 +139,9 @@ ScratchFile::~ScratchFile()
     }
 }
 
+// Not QFile::rename: when another copy of the game takes the name between its
+// check and its rename, it falls back to copying over that copy's new file,
+// which the other copy may already be reading.
 void ScratchFile::moveInto(const QString& finalPath)
 {
     if (!moveWithoutReplacing(systemPath(path_), systemPath(finalPath))) {

@@ -9,6 +9,7 @@
 #include "storage/FixedSequenceRandom.h"
 #include "storage/GameDatabase.h"
 #include "storage/HiScoreQuery.h"
+#include "storage/NoReplaceMove.h"
 #include "storage/RandomSequenceCounter.h"
 #include "storage/RecordSet.h"
 #include "storage/ScratchFile.h"
@@ -20,6 +21,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 #include <fcntl.h>
 #include <optional>
 #include <sys/stat.h>
@@ -165,6 +167,17 @@ void leaveAsAKilledCopy(const QString& path)
         QVERIFY(::waitpid(child, &status, 0) == child && status == 0);
     }
 }
+
+// Stand-ins for the first ways of moving a file without replacing one, on a
+// file system that lacks them and says so with these errors.
+std::array<int, 2> injectedErrors{};
+template <std::size_t Way>
+int lackedWay(const char* /*from*/, const char* /*to*/)
+{
+    errno = injectedErrors.at(Way);
+    return -1;
+}
+constexpr std::array kLackedWays{lackedWay<0>, lackedWay<1>};
 
 // counter + 1 skipped draws, all unlike the step, then the step itself.
 QList<float> drawsEndingWith(int counter, float step) { return QList<float>(qMax(counter + 1, 0), 0.99f) << step; }
@@ -413,15 +426,20 @@ private slots:
         QTest::addColumn<QStringList>("playersFiles");  // kept, whatever their names
         QTest::addColumn<int>("killedCopies");
         QTest::addColumn<bool>("anotherCopyMakingIt");
-        QTest::newRow("in a folder that is there") << QString() << 0 << QStringList() << 0 << false;
-        QTest::newRow("in folders not made yet") << QStringLiteral("share/quorbit") << 0 << QStringList() << 0 << false;
+        QTest::addColumn<QString>("renamedByPlayer");  // a killed copy's leftover, renamed so before the start
+        QTest::newRow("in a folder that is there") << QString() << 0 << QStringList() << 0 << false << QString();
+        QTest::newRow("in folders not made yet")
+            << QStringLiteral("share/quorbit") << 0 << QStringList() << 0 << false << QString();
         QTest::newRow("beside what killed copies left, and the player's look-alike names")
             << QString() << 0
-            << QStringList{"qb.mdb.new-ABCDEF", "qb.mdb.new-ABCDEF-journal", "qb.mdb.new-backup", "qb.mdb.new-notes1"}
-            << 20 << false;
-        QTest::newRow("beside a copy making it") << QString() << 0 << QStringList() << 0 << true;
+            << QStringList{"qb.mdb.quorbit-scratch-ABCDEF", "qb.mdb.quorbit-scratch-ABCDEF-journal",
+                           "qb.mdb.quorbit-scratch-backup", "qb.mdb.new-notes1"}
+            << 20 << false << QString();
+        QTest::newRow("beside a killed copy's leftover the player renamed")
+            << QString() << 0 << QStringList() << 1 << false << QStringLiteral("qb.mdb.quorbit-scratch-Kept01");
+        QTest::newRow("beside a copy making it") << QString() << 0 << QStringList() << 0 << true << QString();
         QTest::newRow("at the engine's longest path")
-            << QString() << int(longestEnginePath()) << QStringList() << 0 << false;
+            << QString() << int(longestEnginePath()) << QStringList() << 0 << false << QString();
     }
 
     void missingFileIsCreated()
@@ -431,6 +449,7 @@ private slots:
         QFETCH(QStringList, playersFiles);
         QFETCH(int, killedCopies);
         QFETCH(bool, anotherCopyMakingIt);
+        QFETCH(QString, renamedByPlayer);
         const QFileInfo fresh(freshPath());
         if (pathLength > 0) {
             below = folderForPathLength(fresh.path(), pathLength).mid(fresh.path().size() + 1);
@@ -444,6 +463,15 @@ private slots:
         }
         std::optional<ScratchFile> otherCopy;
         QStringList expected = QStringList{"qb.mdb"} + playersFiles;
+        if (!renamedByPlayer.isEmpty()) {
+            // Its mark names the file it was: under another name it is the
+            // player's.
+            const QString leftover = fresh.dir().filePath(entriesOf(fresh.path()).constFirst());
+            for (const QString& part : {QString(), QStringLiteral("-journal")}) {
+                QVERIFY(QFile::rename(leftover + part, fresh.dir().filePath(renamedByPlayer + part)));
+                expected << renamedByPlayer + part;
+            }
+        }
         if (anotherCopyMakingIt) {
             otherCopy.emplace(path);
             expected << QFileInfo(otherCopy->path()).fileName();
@@ -467,6 +495,43 @@ private slots:
         const RecordSet hiscores = cn.openRecordSet(QStringLiteral("hiscores"));
         QVERIFY(hiscores.eof());
         QCOMPARE(hiscores.columnNames(), (QStringList{"nome", "punteggio", "livello"}));
+    }
+
+    // A file system takes the first way it has: a FAT or exFAT stick reports
+    // the rename flag unknown and links not permitted. No way replaces a file.
+    void finishedFileNeverReplacesOne_data()
+    {
+        QTest::addColumn<QList<int>>("lackedWays");  // the errors the first ways give
+        QTest::addColumn<bool>("nameTaken");
+        const QList<int> exFat{EINVAL, EPERM};
+        for (const bool taken : {false, true}) {
+            const char* name = taken ? "a file there" : "no file there";
+            QTest::addRow("%s, every way", name) << QList<int>() << taken;
+            QTest::addRow("%s, no rename flag", name) << exFat.first(1) << taken;
+            QTest::addRow("%s, neither rename flag nor links, as on exFAT", name) << exFat << taken;
+        }
+    }
+
+    void finishedFileNeverReplacesOne()
+    {
+        QFETCH(QList<int>, lackedWays);
+        QFETCH(bool, nameTaken);
+        std::vector<NoReplaceWay> ways(noReplaceWays().begin(), noReplaceWays().end());
+        for (qsizetype i = 0; i < lackedWays.size(); ++i) {
+            injectedErrors[std::size_t(i)] = lackedWays.at(i);
+            ways[std::size_t(i)].move = kLackedWays[std::size_t(i)];
+        }
+        const QString to = freshPath();
+        const QString from = to + ".finished";
+        writeBytes(from, "finished");
+        if (nameTaken) {
+            writeBytes(to, "the player's own");
+        }
+        const bool moved = moveWithoutReplacing(QFile::encodeName(from), QFile::encodeName(to), ways);
+        QCOMPARE(moved, !nameTaken);
+        QCOMPARE(bytesOf(to), nameTaken ? QByteArray("the player's own") : QByteArray("finished"));
+        const QStringList left = nameTaken ? QStringList{"qb.mdb", "qb.mdb.finished"} : QStringList{"qb.mdb"};
+        QCOMPARE(entriesOf(QFileInfo(to).path()), left);
     }
 
     void goodFileOpensUntouched()
