@@ -50,11 +50,12 @@ RegularFile::RegularFile(const char* path)
     if (descriptor < 0) {
         // A socket cannot be opened at all; what it is, is still worth saying.
         const int error = errno;
-        refusal_ =
-            ::stat(path, &status) == 0 && !S_ISREG(status.st_mode) ? refusalOf(status.st_mode) : refusalOfError(error);
+        somethingElse_ = ::stat(path, &status) == 0 && !S_ISREG(status.st_mode);
+        refusal_ = somethingElse_ ? refusalOf(status.st_mode) : refusalOfError(error);
         return;
     }
     if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        somethingElse_ = true;
         refusal_ = refusalOf(status.st_mode);
         ::close(descriptor);
         return;

@@ -19,8 +19,12 @@ public:
     int descriptor() const { return descriptor_; }
     // Why it is not open, in the player's words; empty when it is.
     const QString& refusal() const { return refusal_; }
+    // Not open because something other than a file has the name: a folder, a
+    // pipe, a socket or a device.
+    bool isSomethingElse() const { return somethingElse_; }
 
 private:
     int descriptor_ = -1;
     QString refusal_;
+    bool somethingElse_ = false;
 };

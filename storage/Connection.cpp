@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <sqlite3.h>
 #include <stdexcept>
+#include <sys/stat.h>
 
 const char* const Connection::kPassword = "rk58302746tolbem";
 
@@ -66,8 +67,16 @@ void Connection::openKeyed(const QString& file, const QByteArray& keyText)
     requirePathTheEngineTakes(path);
     // Only a regular file goes to the engine, which would wait for good on a
     // named pipe.
-    if (const RegularFile checked(systemPath(path).constData()); !checked.isOpen()) {
-        throw DatabaseError(path, checked.refusal());
+    const RegularFile checked(systemPath(path).constData());
+    if (!checked.isOpen()) {
+        throw DatabaseError(path, checked.isSomethingElse() ? withRemedy(checked.refusal(), Remedy::NewFile)
+                                                            : checked.refusal());
+    }
+    // The engine takes a file of no bytes for a new database; it holds no
+    // hi-score, so deleting it loses nothing.
+    if (struct stat status {}; ::fstat(checked.descriptor(), &status) == 0 && status.st_size == 0) {
+        throw DatabaseError(path, QStringLiteral("the file is empty: delete it, and %1")
+                                      .arg(QLatin1String(kMovedAwayFileIsMadeAnew)));
     }
 
     EngineHandle db = openEngine(path, keyText, false, path);

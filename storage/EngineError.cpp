@@ -1,6 +1,11 @@
 #include "storage/EngineError.h"
 
+#include "storage/SystemRefusal.h"
+
 #include "common/SystemPath.h"
+
+#include <cerrno>
+#include <optional>
 
 #include <sqlite3.h>
 #include <unistd.h>
@@ -20,6 +25,7 @@ namespace {
 struct CauseOfCode {
     int code;  // an extended code, or a primary code that stands for all of its kind
     const char* cause;
+    std::optional<Remedy> remedy{};  // none: the cause says its own step
 };
 
 constexpr const char* kInUse = "the file is in use by another program (another copy of Quorbit, or a backup or "
@@ -31,8 +37,8 @@ constexpr const char* kInUse = "the file is in use by another program (another c
 // looking in the wrong place; its extended code tells the two apart, so it
 // comes before the read-only entry.
 const CauseOfCode kCauses[] = {
-    {SQLITE_NOTADB, "wrong password or not a Quorbit database: move it away, and %1"},
-    {SQLITE_CORRUPT, "the file is damaged: put back a copy of it you kept, or move it away, and %1"},
+    {SQLITE_NOTADB, "wrong password or not a Quorbit database", Remedy::NewFile},
+    {SQLITE_CORRUPT, "the file is damaged", Remedy::KeptCopyOrNewFile},
     {SQLITE_BUSY, kInUse},
     {SQLITE_LOCKED, kInUse},
     {SQLITE_READONLY_DBMOVED, "the file is missing (deleted or moved while the game was running): put it back, "
@@ -51,6 +57,14 @@ bool folderIsReadOnly(const QString& file) { return ::access(systemPath(folderOf
 
 }  // namespace
 
+QString withRemedy(const QString& problem, Remedy remedy)
+{
+    const QString moveAway = QStringLiteral("move it away, and %1").arg(QLatin1String(kMovedAwayFileIsMadeAnew));
+    return QStringLiteral("%1: %2").arg(problem, remedy == Remedy::KeptCopyOrNewFile
+                                                     ? QStringLiteral("put back a copy of it you kept, or ") + moveAway
+                                                     : moveAway);
+}
+
 DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
 {
     const int primary = resultCode & 0xff;
@@ -62,6 +76,11 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     }
     // A journal left by a crash is removed before the file is read again; the
     // engine says only that it could not delete it.
+    // No write access the player gives themselves helps on a read-only disk.
+    const bool cannotWrite = primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || extended == SQLITE_IOERR_DELETE;
+    if (cannotWrite && isOnReadOnlyMount(folderOf(file))) {
+        return DatabaseError(file, systemRefusal(EROFS));
+    }
     if (extended == SQLITE_IOERR_DELETE && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("the journal a crash left beside it must be removed first, and its "
                                                   "folder %1 cannot be written by you: ask the folder's owner for "
@@ -77,9 +96,7 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     for (const CauseOfCode& known : kCauses) {
         if (known.code == extended || known.code == primary) {
             const QString cause = QString::fromLatin1(known.cause);
-            return DatabaseError(file, cause.contains(QLatin1String("%1"))
-                                           ? cause.arg(QLatin1String(kMovedAwayFileIsMadeAnew))
-                                           : cause);
+            return DatabaseError(file, known.remedy ? withRemedy(cause, *known.remedy) : cause);
         }
     }
     const char* engineMessage = db ? sqlite3_errmsg(db) : sqlite3_errstr(resultCode);

@@ -3,16 +3,17 @@
 #include "storage/Connection.h"
 #include "storage/DatabaseError.h"
 #include "storage/DatabaseKey.h"
+#include "storage/EngineError.h"
 #include "storage/EngineHandle.h"
 #include "storage/GameSchema.h"
 #include "storage/ScratchFile.h"
+#include "storage/SystemRefusal.h"
 
 #include "common/BrokenLink.h"
 #include "common/SystemPath.h"
 
 #include <cerrno>
 #include <sys/stat.h>
-#include <system_error>
 
 namespace {
 
@@ -29,14 +30,21 @@ bool fillsItself(const RecordSet& info, int row)
     return info.value(kInfoNotNull, row).toInt() == 0 || !info.value(kInfoDefault, row).isNull() || rowNumber;
 }
 
+// A file whose tables the game cannot use was changed by hand or by another
+// program: a copy kept from before mends it, or a new file.
+DatabaseError refusedShape(const Connection& cn, const QString& problem)
+{
+    return DatabaseError(cn.file(), withRemedy(problem, Remedy::KeptCopyOrNewFile));
+}
+
 // The game writes to both tables: a view takes no row and no update.
 void checkIsTable(Connection& cn, const QString& table)
 {
     const RecordSet kind = cn.openRecordSet(
         QStringLiteral("SELECT type FROM main.sqlite_master WHERE name = '%1' COLLATE NOCASE").arg(table));
     if (!kind.eof() && kind.value(0, 0).toString() != QLatin1String("table")) {
-        throw DatabaseError(cn.file(), QStringLiteral("%1 is a %2, not a table, and the game cannot write to it")
-                                           .arg(table, kind.value(0, 0).toString()));
+        throw refusedShape(cn, QStringLiteral("%1 is a %2, not a table, and the game cannot write to it")
+                                   .arg(table, kind.value(0, 0).toString()));
     }
 }
 
@@ -50,23 +58,23 @@ void checkTable(Connection& cn, const TableLayout& table)
         actual << info.value(kInfoName, row).toString().toLower();
     }
     if (actual.isEmpty()) {
-        throw DatabaseError(cn.file(), QStringLiteral("the table %1 is missing").arg(table.name));
+        throw refusedShape(cn, QStringLiteral("the table %1 is missing").arg(table.name));
     }
     QStringList expected;
     for (const ColumnLayout& column : table.columns) {
         expected << column.name;
     }
     if (actual.mid(0, expected.size()) != expected) {
-        throw DatabaseError(cn.file(), QStringLiteral("the table %1 has the columns %2 instead of %3")
-                                           .arg(table.name, actual.join(QStringLiteral(", ")),
-                                                expected.join(QStringLiteral(", "))));
+        throw refusedShape(cn, QStringLiteral("the table %1 has the columns %2 instead of %3")
+                                   .arg(table.name, actual.join(QStringLiteral(", ")),
+                                        expected.join(QStringLiteral(", "))));
     }
     checkIsTable(cn, table.name);
     for (int row = int(expected.size()); row < info.rowCount(); ++row) {
         if (!fillsItself(info, row)) {
-            throw DatabaseError(cn.file(), QStringLiteral("the table %1 has a column %2 that must be filled (NOT NULL "
-                                                          "without a default), and the game fills only %3")
-                                               .arg(table.name, actual.at(row), expected.join(QStringLiteral(", "))));
+            throw refusedShape(cn, QStringLiteral("the table %1 has a column %2 that must be filled (NOT NULL "
+                                                  "without a default), and the game fills only %3")
+                                       .arg(table.name, actual.at(row), expected.join(QStringLiteral(", "))));
         }
     }
 }
@@ -110,8 +118,7 @@ void makeFolderOf(const QString& file)
     const QString folder = folderOf(file);
     // A broken link is named where it is met, by makeFolder.
     if (const int failed = makeFolder(folder, file)) {
-        throw DatabaseError(file, QStringLiteral("cannot create the folder %1: %2")
-                                      .arg(folder, QString::fromStdString(std::generic_category().message(failed))));
+        throw DatabaseError(file, QStringLiteral("cannot create the folder %1: %2").arg(folder, systemRefusal(failed)));
     }
 }
 

@@ -3,6 +3,7 @@
 #include "storage/DatabaseError.h"
 #include "storage/EngineHandle.h"
 #include "storage/NoReplaceMove.h"
+#include "storage/SystemRefusal.h"
 
 #include "common/SystemPath.h"
 
@@ -16,7 +17,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
-#include <system_error>
 #include <unistd.h>
 
 namespace {
@@ -28,8 +28,6 @@ constexpr std::string_view kInfix = ".quorbit-scratch-";
 constexpr std::size_t kUniqueLength = 6;
 constexpr std::string_view kUniqueCharacters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 const QByteArray kJournal = "-journal";
-
-QString systemMessage(int error) { return QString::fromStdString(std::generic_category().message(error)); }
 
 DatabaseError cannotCreate(const QString& finalPath, const QString& reason)
 {
@@ -126,7 +124,7 @@ ScratchFile::ScratchFile(const QString& finalPath)
             return;
         }
         if (errno != EEXIST) {
-            throw cannotCreate(finalPath, systemMessage(errno));
+            throw cannotCreate(finalPath, systemRefusal(errno));
         }
     }
 }
@@ -145,7 +143,7 @@ ScratchFile::~ScratchFile()
 void ScratchFile::moveInto(const QString& finalPath)
 {
     if (!moveWithoutReplacing(systemPath(path_), systemPath(finalPath))) {
-        throw cannotCreate(finalPath, systemMessage(errno));
+        throw cannotCreate(finalPath, systemRefusal(errno));
     }
     moved_ = true;
     // The mark no longer matches the file's name; it goes all the same, so a

@@ -20,6 +20,7 @@
 #include <iterator>
 #include <optional>
 #include <stdexcept>
+#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -156,6 +157,7 @@ struct StartUpCase {
     const char* cause;                     // null: the game starts
     const char* missingPicture = nullptr;  // removed from images/ before the start
     bool undoneByJournal = false;          // the engine puts back what the journal holds
+    bool readOnlyMount = false;            // the folder as a CD or a write-protected stick shows it
 };
 
 const StartUpCase kCases[] = {
@@ -172,7 +174,8 @@ const StartUpCase kCases[] = {
      "the counter in table temp is not a number: 'abc'"},
     {"counter 40000", [](const QString& path) { writeGameFile(path, {counterSetTo("40000")}); }, true,
      "the counter 40000 is outside -32768..32767"},
-    {"unwritable folder without qb.mdb", nullptr, false, "cannot create the file here: Permission denied"},
+    {"unwritable folder without qb.mdb", nullptr, false,
+     "cannot create the file here: Permission denied: give yourself write access to the folder it goes in"},
     {"unwritable folder, qb.mdb writable", writeGameFileForAll, false,
      "its folder is read-only, and the game must write a journal file beside it while it saves"},
     {"unwritable folder, a crash's journal beside qb.mdb", writeGameFileWithHotJournal, false,
@@ -181,10 +184,16 @@ const StartUpCase kCases[] = {
      true, "it is a link to qb.mdb, and the links lead round in a loop: point the link at the file"},
     // Opening any of these waits, or reads for ever: each is refused at once.
     {"a named pipe", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }, true,
-     "it is a named pipe (FIFO), not a file"},
-    {"a socket", makeSocket, true, "it is a socket, not a file"},
+     "it is a named pipe (FIFO), not a file: move it away"},
+    {"a socket", makeSocket, true, "it is a socket, not a file: move it away"},
     {"a link to /dev/null", [](const QString& path) { QFile::link(QStringLiteral("/dev/null"), path); }, true,
-     "it is a device, not a file"},
+     "it is a device, not a file: move it away"},
+    {"read-only mount without qb.mdb", nullptr, true,
+     "cannot create the file here: Read-only file system: the disk is a CD, a write-protected stick or mounted "
+     "read-only: copy the game's folder to a writable disk, or mount this one writable",
+     nullptr, false, true},
+    {"read-only mount, good qb.mdb", [](const QString& path) { writeGameFile(path); }, true,
+     "Read-only file system: the disk is a CD, a write-protected stick or mounted read-only", nullptr, false, true},
     // Pictures are checked before the file is touched: no new file, no counter
     // moved on.
     {"a picture missing, no qb.mdb", nullptr, true, "the file is missing", "door.jpg"},
@@ -206,6 +215,31 @@ public:
 private:
     QString path_;
     bool applied_;
+};
+
+// The folder mounted over itself read-only while it lives, which only root may
+// do.
+class ReadOnlyMount {
+public:
+    explicit ReadOnlyMount(const QString& path) : path_(QFile::encodeName(path))
+    {
+        bound_ = ::mount(path_.constData(), path_.constData(), nullptr, MS_BIND, nullptr) == 0;
+        applied_ = bound_ && ::mount(nullptr, path_.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+    }
+    ~ReadOnlyMount()
+    {
+        if (bound_) {
+            ::umount2(path_.constData(), MNT_DETACH);
+        }
+    }
+    ReadOnlyMount(const ReadOnlyMount&) = delete;
+    ReadOnlyMount& operator=(const ReadOnlyMount&) = delete;
+    bool applied() const { return applied_; }
+
+private:
+    QByteArray path_;
+    bool bound_ = false;
+    bool applied_ = false;
 };
 
 // Starts the program of the command line headless, in the folder it is to run
@@ -266,6 +300,13 @@ private slots:
 
         QStringList command{kProbe, folder.path()};
         std::optional<ReadOnlyFolder> readOnly;
+        std::optional<ReadOnlyMount> readOnlyMount;
+        if (situation.readOnlyMount) {
+            readOnlyMount.emplace(folder.path());
+            if (!readOnlyMount->applied()) {
+                QSKIP("the folder cannot be mounted read-only here (that needs root)");
+            }
+        }
         QTemporaryDir probeHome;  // where somebody else can reach the probe
         if (!situation.folderWritable) {
             readOnly.emplace(folder.path());

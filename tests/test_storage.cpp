@@ -48,8 +48,10 @@ enum class Damage {
 };
 
 const QString kNewFile = QStringLiteral("the game then makes a new file, with an empty hi-score list");
-const QString kCorrupt = "the file is damaged: put back a copy of it you kept, or move it away, and " + kNewFile;
-const QString kNotOurs = "wrong password or not a Quorbit database: move it away, and " + kNewFile;
+const QString kMoveAway = ": move it away, and " + kNewFile;
+const QString kKeptCopyOrMoveAway = ": put back a copy of it you kept, or move it away, and " + kNewFile;
+const QString kCorrupt = "the file is damaged" + kKeptCopyOrMoveAway;
+const QString kNotOurs = "wrong password or not a Quorbit database" + kMoveAway;
 const QString kBestFirst = QStringLiteral("SELECT * FROM hiscores order by punteggio desc ");
 const QString kCounterRemedy =
     ". Resetting the hi-scores does not mend this; a new file does: move this one away, and " + kNewFile;
@@ -554,20 +556,21 @@ private slots:
         QTest::newRow("wrong password") << Damage::WrongPassword << QStringList() << kNotOurs;
         QTest::newRow("not encrypted") << Damage::NotEncrypted << QStringList() << kNotOurs;
         QTest::newRow("random bytes") << Damage::RandomBytes << QStringList() << kNotOurs;
-        QTest::newRow("empty") << Damage::Empty << QStringList() << "the table temp is missing";
+        QTest::newRow("empty") << Damage::Empty << QStringList() << "the file is empty: delete it, and " + kNewFile;
         QTest::newRow("truncated") << Damage::TruncatedToHalf << QStringList() << kCorrupt;
         QTest::newRow("one byte flipped") << Damage::ByteFlippedInMiddle << QStringList() << kCorrupt;
         QTest::newRow("one byte flipped near the end") << Damage::ByteFlippedNearEnd << QStringList() << kCorrupt;
-        QTest::newRow("a folder") << Damage::Folder << QStringList() << "it is a folder, not a file";
+        QTest::newRow("a folder") << Damage::Folder << QStringList() << "it is a folder, not a file" + kMoveAway;
         QTest::newRow("no table temp") << Damage::None << QStringList{R"(DROP TABLE "temp")"}
-                                       << "the table temp is missing";
+                                       << "the table temp is missing" + kKeptCopyOrMoveAway;
         QTest::newRow("no table hiscores")
-            << Damage::None << QStringList{"DROP TABLE hiscores"} << "the table hiscores is missing";
+            << Damage::None << QStringList{"DROP TABLE hiscores"} << "the table hiscores is missing" + kKeptCopyOrMoveAway;
         QTest::newRow("hiscores columns swapped")
             << Damage::None
             << QStringList{"DROP TABLE hiscores",
                            "CREATE TABLE hiscores(punteggio INTEGER, nome TEXT, livello INTEGER)"}
-            << "the table hiscores has the columns punteggio, nome, livello instead of nome, punteggio, livello";
+            << "the table hiscores has the columns punteggio, nome, livello instead of nome, punteggio, livello" +
+                   kKeptCopyOrMoveAway;
         QTest::newRow("no nummag row") << Damage::None << QStringList{"DELETE FROM temp"}
                                        << "table temp has no nummag row" + kCounterRemedy;
         QTest::newRow("counter abc") << Damage::None << QStringList{setCounter("'abc'")}
@@ -579,13 +582,14 @@ private slots:
         QTest::newRow("hiscores a view") << Damage::None
                                          << QStringList{"DROP TABLE hiscores",
                                                         "CREATE VIEW hiscores AS SELECT 1 nome, 2 punteggio, 3 livello"}
-                                         << "hiscores is a view, not a table, and the game cannot write to it";
+                                         << "hiscores is a view, not a table, and the game cannot write to it" + kKeptCopyOrMoveAway;
         QTest::newRow("hiscores a fourth column that must be filled")
             << Damage::None
             << QStringList{"DROP TABLE hiscores",
                            "CREATE TABLE hiscores(nome, punteggio, livello, quando TEXT NOT NULL)"}
             << "the table hiscores has a column quando that must be filled (NOT NULL without a default), and the "
-               "game fills only nome, punteggio, livello";
+               "game fills only nome, punteggio, livello" +
+                   kKeptCopyOrMoveAway;
     }
 
     void refusedFileIsLeftUntouched()
@@ -643,10 +647,12 @@ private slots:
     {
         QTest::addColumn<QString>("below");  // empty: one byte past the engine's longest path
         QTest::addColumn<QString>("cause");  // %1: the folder, or the path's length and one less
+        const QString fileInTheWay = ": a file stands where a folder must be: move that file away, and the game "
+                                     "makes the folder";
         QTest::newRow("below a regular file") << "afile/qb.mdb"
-                                              << "cannot create the folder %1/afile: Not a directory";
-        QTest::newRow("two folders below a regular file") << "afile/sub/qb.mdb"
-                                                          << "cannot create the folder %1/afile/sub: Not a directory";
+                                              << "cannot create the folder %1/afile: Not a directory" + fileInTheWay;
+        QTest::newRow("two folders below a regular file")
+            << "afile/sub/qb.mdb" << "cannot create the folder %1/afile/sub: Not a directory" + fileInTheWay;
         QTest::newRow("in a folder that is a link to nowhere")
             << "alink/qb.mdb"
             << "the folder %1/alink is a link to %1/nowhere, which is not there: point the link at a folder, or "
