@@ -101,6 +101,8 @@ const KeyAction kKeyActions[] = {
 
 }  // namespace
 
+const ReaderKey kScoreKey{Qt::Key_S, kInPlay};
+
 std::span<const ControlRow> controlTable() { return kControls; }
 
 std::span<const KeyAction> keyActions() { return kKeyActions; }

@@ -67,5 +67,14 @@ struct KeyAction {
 };
 std::span<const KeyAction> keyActions();
 
+// The key that has a screen reader say the score column's numbers at once,
+// and the screens it does so on: flat review may hold a counter's old number
+// until the reader's focus moves.
+struct ReaderKey {
+    Qt::Key key;
+    Screens screens;
+};
+extern const ReaderKey kScoreKey;
+
 // The keys that call `action`, as the player reads them: "P or Pause".
 QString keyNames(void (Game::*action)());

@@ -274,6 +274,12 @@ void Form1::keyPressEvent(QKeyEvent* event)
         return;
     }
     catchUpClock();
+    if (event->key() == kScoreKey.key && kScoreKey.screens.contains(::screen(ui_))) {
+        if (AccessibleForm* reader = accessibleFormOf(*this); reader && QAccessible::isActive()) {
+            reader->tellScore();
+        }
+        return;
+    }
     if (!keyboard_.keyPressed(Qt::Key(event->key()), event->modifiers())) {
         QWidget::keyPressEvent(event);
     }

@@ -135,6 +135,8 @@ private:
             {"pause", [](AccessibilityTest& t) { t.player->waitOutTheGameOverPause(); }},
             {"name typed", [](AccessibilityTest& t) { t.player->type(QStringLiteral("Ada")); }},
             {"key Down", [](AccessibilityTest& t) { t.player->press(Qt::Key_Down); }},
+            {"key P", [](AccessibilityTest& t) { t.player->press(Qt::Key_P); }},
+            {"key S", [](AccessibilityTest& t) { t.player->press(Qt::Key_S); }},
             {"tick", [](AccessibilityTest& t) { t.player->ui().Timer2.onTick(); }},
             {"blink", [](AccessibilityTest& t) { t.player->game().Timer1_Timer(); }},
         };
@@ -424,6 +426,49 @@ private slots:
         const auto labels = tree()->focusChild()->relations(QAccessible::Label);
         QCOMPARE(labels.isEmpty(), news.isEmpty());
         QVERIFY2(news.isEmpty() || nameOf(labels.first().first).startsWith(news), qPrintable(news));
+    }
+
+    // S has the reader say the score column's numbers as they are now, the
+    // total first, as news with the focus; only while a level counts down or
+    // is played.
+    void theScoreIsSaidOnDemand_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("in play") << QStringList{"step onto an arrow", "tick"} << true;
+        QTest::newRow("in the countdown") << QStringList{"new game", "countdown step"} << true;
+        QTest::newRow("paused") << QStringList{"step onto an arrow", "key P"} << false;
+        QTest::newRow("on the menu") << QStringList{} << false;
+    }
+    void theScoreIsSaidOnDemand()
+    {
+        QFETCH(QStringList, steps);
+        QFETCH(bool, said);
+        tree();
+        startListening();
+        QCoreApplication::sendPostedEvents();
+        for (const QString& step : steps) {
+            perform(step);
+            QCoreApplication::sendPostedEvents();
+        }
+        heard.clear();
+        perform(QStringLiteral("key S"));
+        QCoreApplication::sendPostedEvents();
+        QAccessibleInterface* focus = tree()->focusChild();
+        const auto labels =
+            focus ? focus->relations(QAccessible::Label) : QList<QPair<QAccessibleInterface*, QAccessible::Relation>>();
+        const QString news = labels.isEmpty() ? QString() : nameOf(labels.first().first);
+        if (!said) {
+            QVERIFY2(!news.startsWith(QStringLiteral("total ")), qPrintable(news));
+            return;
+        }
+        QStringList column{nameOf(childNamed(QStringLiteral("total ")))};
+        for (const char* counter : {"prev level", "time bonus", "fast click", "clicks", "points", "door", "squares"}) {
+            column << nameOf(childNamed(QLatin1String(counter) + QLatin1Char(' ')));
+        }
+        QCOMPARE(column.first(), QStringLiteral("total %1").arg(player->game().TotalScore()));
+        QVERIFY(std::any_of(heard.begin(), heard.end(), [](const Heard& h) { return h.type == QAccessible::Focus; }));
+        QCOMPARE(news, column.join(QStringLiteral(", ")));
     }
 
     // As panels open and close, each control that left the view loses its

@@ -35,13 +35,6 @@ QAccessibleInterface* formFactory(const QString&, QObject* object)
     return nullptr;
 }
 
-// The hooks on the window find its interface anew each time rather than
-// holding on to one that Qt may have deleted.
-AccessibleForm* accessibleFormOf(Form1& form)
-{
-    return dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form));
-}
-
 // The words a reader hears as the game leaves a screen where no control says
 // so: the cover going from a paused level.
 struct ScreenLeft {
@@ -70,6 +63,13 @@ const Control* focusedControl(Form1& form)
 }
 
 }  // namespace
+
+// The hooks on the window find its interface anew each time rather than
+// holding on to one that Qt may have deleted.
+AccessibleForm* accessibleFormOf(Form1& form)
+{
+    return dynamic_cast<AccessibleForm*>(QAccessible::queryAccessibleInterface(&form));
+}
 
 void installAccessibleForm()
 {
@@ -359,6 +359,22 @@ void AccessibleForm::tellFocus(const QStringList& news)
     QAccessibleEvent focusEvent(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&focusEvent);
     retireFocusObject(QAccessible::uniqueId(focused));
+}
+
+void AccessibleForm::tellScore()
+{
+    const Screen shown = screen(form_.controls());
+    const ControlRow* totalRow = controlRow("total", shown);
+    const std::size_t total = totalRow ? indexOf_.value(totalRow->control(form_.controls(), form_.game()), kNone) : kNone;
+    QStringList numbers;
+    for (const std::size_t index : inView()) {
+        if (spoken_[index].value) {
+            numbers.insert(index == total ? 0 : numbers.size(), spoken_[index].name());
+        }
+    }
+    // Told again even where the focus has not moved: the numbers are its news.
+    toldFocus_ = kNone;
+    tellFocus({numbers.join(QStringLiteral(", "))});
 }
 
 void AccessibleForm::retireFocusObject(QAccessible::Id now)

@@ -42,6 +42,10 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
     QAccessibleInterface* focusChild() const override;
 
+    // Says the score column's numbers now, the total first, as news with the
+    // reader's focus.
+    void tellScore();
+
 private:
     static constexpr std::size_t kNone = std::size_t(-1);
 
@@ -87,6 +91,8 @@ private:
 // Lets Qt build an AccessibleForm for every game window once it is built;
 // called before the window sets anything a reader might ask about.
 void installAccessibleForm();
+// The reader of `form`, if one has asked for it.
+AccessibleForm* accessibleFormOf(Form1& form);
 // Told when the window is built: whatever a reader was given for it before
 // knows none of its controls, and the next question gets the game's own.
 void readerMayAsk(Form1& form);
