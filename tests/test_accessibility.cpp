@@ -429,13 +429,16 @@ private slots:
     }
 
     // S has the reader say the score column's numbers as they are now, the
-    // total first, as news with the focus; only while a level counts down or
-    // is played.
+    // total first, as news with a focus the reader takes for a new one (of
+    // another name than the last); only while a level counts down or is
+    // played.
     void theScoreIsSaidOnDemand_data()
     {
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<bool>("said");
         QTest::newRow("in play") << QStringList{"step onto an arrow", "tick"} << true;
+        QTest::newRow("in play, again") << QStringList{"step onto an arrow", "key S"} << true;
+        QTest::newRow("in play, a third time") << QStringList{"step onto an arrow", "key S", "key S"} << true;
         QTest::newRow("in the countdown") << QStringList{"new game", "countdown step"} << true;
         QTest::newRow("paused") << QStringList{"step onto an arrow", "key P"} << false;
         QTest::newRow("on the menu") << QStringList{} << false;
@@ -451,12 +454,18 @@ private slots:
             perform(step);
             QCoreApplication::sendPostedEvents();
         }
+        const auto lastFocus = [] {
+            const auto found = std::find_if(heard.rbegin(), heard.rend(),
+                                            [](const Heard& h) { return h.type == QAccessible::Focus; });
+            return found == heard.rend() ? std::optional<Heard>() : std::optional<Heard>(*found);
+        };
+        const std::optional<Heard> before = lastFocus();
         heard.clear();
         perform(QStringLiteral("key S"));
         QCoreApplication::sendPostedEvents();
-        QAccessibleInterface* focus = tree()->focusChild();
-        const auto labels =
-            focus ? focus->relations(QAccessible::Label) : QList<QPair<QAccessibleInterface*, QAccessible::Relation>>();
+        const std::optional<Heard> focus = lastFocus();
+        const auto labels = focus ? focus->iface->relations(QAccessible::Label)
+                                  : QList<QPair<QAccessibleInterface*, QAccessible::Relation>>();
         const QString news = labels.isEmpty() ? QString() : nameOf(labels.first().first);
         if (!said) {
             QVERIFY2(!news.startsWith(QStringLiteral("total ")), qPrintable(news));
@@ -467,8 +476,20 @@ private slots:
             column << nameOf(childNamed(QLatin1String(counter) + QLatin1Char(' ')));
         }
         QCOMPARE(column.first(), QStringLiteral("total %1").arg(player->game().TotalScore()));
-        QVERIFY(std::any_of(heard.begin(), heard.end(), [](const Heard& h) { return h.type == QAccessible::Focus; }));
-        QCOMPARE(news, column.join(QStringLiteral(", ")));
+        QVERIFY(focus && before);
+        QVERIFY2(focus->name != before->name, qPrintable(focus->name));
+        // A reader says the news, then the name.
+        const QString heardAll = news + QStringLiteral(", ") + focus->name;
+        QVERIFY2(heardAll.startsWith(column.join(QStringLiteral(", "))), qPrintable(heardAll));
+        // Read a moment later, as the counters tick and once the reader is
+        // told of it, its name still says what the news says.
+        perform(QStringLiteral("tick"));
+        QCOMPARE(nameOf(focus->iface), focus->name);
+        QCoreApplication::sendPostedEvents();
+        QCOMPARE(nameOf(focus->iface), focus->name);
+        // The column itself reads on.
+        QCOMPARE(nameOf(childNamed(QStringLiteral("total "))),
+                 QStringLiteral("total %1").arg(player->game().TotalScore()));
     }
 
     // As panels open and close, each control that left the view loses its

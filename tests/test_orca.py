@@ -26,6 +26,9 @@ LABEL = r"(?: label\.)?"
 # tile and where the move leads, after any warning that showed with it.
 PLAYER = (r"(?:(?P<warning>\*[a-z ]+) )?row (?P<row>\d+), column (?P<column>\d+), player: (?P<tile>[^;]+); "
           r"target: (?P<target>[^;]+) " + BUTTON + r"\.?")
+# The score column, the total first: Orca says a label's news, then its name.
+SCORE = (r"total -?\d+, prev level -?\d+, time bonus -?\d+, fast click -?\d+, clicks -?\d+, points -?\d+, "
+         r"door -?\d+,? squares -?\d+")
 COUNTDOWN = [r"(?P<level>LEVEL \d+) 3" + LABEL, r"2" + LABEL, r"1" + LABEL, r"START" + LABEL, PLAYER]
 
 # Each step of the game: the keys pressed, then the words that must be heard,
@@ -46,6 +49,15 @@ STEPS = {
     "pause": (["p"], [r"the level is paused - press P or Pause to resume" + LABEL]),
     "resume": (["p"], [r"resumed, " + PLAYER]),
     "counter under review": (["Insert+KP_Begin"], [r"(?P<counter>[a-z ]+ -?\d+)" + LABEL]),
+    # The numbers come with the column's last counter, then, asked again,
+    # with the player's cell: Orca keeps quiet about a focus on the object it
+    # stands on.
+    "score": (["s"], [SCORE + LABEL]),
+    "score again": (["s"], [SCORE + " " + PLAYER]),
+    # Orca cancels what the countdown began as the window loses the focus.
+    "new game, minimised in its countdown": (["Return", "minimise"], []),
+    "restore": (["restore"], [r"QUORBIT(?: frame\.)?", r"the level is paused - press P or Pause to resume" + LABEL]),
+    "resume the countdown": (["p"], [r"resumed,? (?:[321]|START)" + LABEL, PLAYER]),
     "quit": (["Escape"], [r"alert QUORBIT\.", r"Are you sure you want to quit\?", r"Yes " + BUTTON + r"\."]),
     "yes": (["Return"], [r"NEW HI-SCORE, (?P<total>\d+)" + LABEL]),
     "no hi-score": (["Return"], [r"GAME OVER, \d+" + LABEL, r"new game " + BUTTON + r"\."]),
@@ -120,11 +132,30 @@ class Player:
     waits for what Orca says."""
 
     def __init__(self, speech, transcript):
-        self.speech, self.transcript, self.found = speech, transcript, {}
+        self.speech, self.transcript, self.found, self.window = speech, transcript, {}, None
 
     def keys(self, keys):
         for key in keys:
-            subprocess.run(["xdotool", "key", "--delay", "60", key], check=True)
+            if key == "minimise":
+                self.window = subprocess.run(["xdotool", "getactivewindow"], check=True, capture_output=True,
+                                             text=True).stdout.strip()
+                subprocess.run(["xdotool", "windowminimize", "--sync", self.window], check=True)
+                self.wait_for_quiet()
+            elif key == "restore":
+                subprocess.run(["xdotool", "windowactivate", self.window], check=True)
+            else:
+                subprocess.run(["xdotool", "key", "--delay", "60", key], check=True)
+
+    def wait_for_quiet(self, seconds=2):
+        """Until Orca has said nothing for a while, as a player who put the
+        window away does."""
+        deadline, heard, since = time.monotonic() + STEP_SECONDS, None, time.monotonic()
+        while time.monotonic() - since < seconds:
+            assert time.monotonic() < deadline, "Orca never fell quiet"
+            now = self.speech.lines("begin")
+            if now != heard:
+                heard, since = now, time.monotonic()
+            time.sleep(0.1)
 
     def step(self, name):
         keys, patterns = STEPS[name]
@@ -327,9 +358,11 @@ def main():
             check_counters(review)
             for name in ["quit", "yes", "name entry", "letter A", "letter d", "letter a", "save the name", "close the list"]:
                 player.step(name)
-            # A second game in the same run: flat review still sees every
-            # control in view, counters with their numbers.
-            player.step("new game")
+            # A second game in the same run, minimised while it counts down:
+            # flat review still sees every control in view, counters with
+            # their numbers.
+            for name in ["new game, minimised in its countdown", "restore", "resume the countdown"]:
+                player.step(name)
             review = player.review_window()
             board_from(review)
             check_counters(review)
@@ -337,6 +370,8 @@ def main():
             while not re.match(r"prev level", player.review_line("KP_Page_Up")):
                 pass
             player.step("counter under review")
+            player.step("score")
+            player.step("score again")
             player.step("pause")
             player.step("resume")
             for name in ["quit", "no hi-score", "to exit", "exit"]:

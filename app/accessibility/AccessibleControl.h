@@ -23,6 +23,7 @@ public:
     // Once the control has a fresh object, this one keeps the name it was
     // told with, so a reader can tell the two apart.
     void keepName(const QString& told) { keptName_ = told; }
+    bool keepsName() const { return keptName_.has_value(); }
 
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;

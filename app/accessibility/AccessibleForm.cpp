@@ -325,7 +325,9 @@ QStringList AccessibleForm::tellNews(const std::vector<std::size_t>& now, Screen
 // anew gets a fresh object.
 void AccessibleForm::tellRenamed(std::size_t index)
 {
-    if (!spoken_[index].value) {
+    // A counter that carried the score keeps the number it was told with
+    // (see tellScore): its next number comes with a fresh object.
+    if (!spoken_[index].value || static_cast<AccessibleControl*>(interfaceOf(index))->keepsName()) {
         renew(index);
         return;
     }
@@ -352,29 +354,63 @@ void AccessibleForm::tellFocus(const QStringList& news)
     }
     toldFocus_ = index;
     toldFocusName_ = toldNames_[index];
+    landFocus(index, news.join(QStringLiteral(", ")));
+}
+
+void AccessibleForm::landFocus(std::size_t index, const QString& news)
+{
     if (!qtWidgetOf(index)) {
-        renew(index, news.join(QStringLiteral(", ")));
+        renew(index, news);
     }
     QAccessibleInterface* focused = interfaceOf(index);
     QAccessibleEvent focusEvent(focused, QAccessible::Focus);
     QAccessible::updateAccessibility(&focusEvent);
     retireFocusObject(QAccessible::uniqueId(focused));
+    readerOn_ = index;
 }
 
-void AccessibleForm::tellScore()
+// The counters in view, the total first, then the rest down the column.
+std::vector<std::size_t> AccessibleForm::scoreColumn() const
 {
-    const Screen shown = screen(form_.controls());
-    const ControlRow* totalRow = controlRow("total", shown);
+    const ControlRow* totalRow = controlRow("total", screen(form_.controls()));
     const std::size_t total = totalRow ? indexOf_.value(totalRow->control(form_.controls(), form_.game()), kNone) : kNone;
-    QStringList numbers;
+    std::vector<std::size_t> column;
     for (const std::size_t index : inView()) {
         if (spoken_[index].value) {
-            numbers.insert(index == total ? 0 : numbers.size(), spoken_[index].name());
+            column.insert(index == total ? column.begin() : column.end(), index);
         }
     }
-    // Told again even where the focus has not moved: the numbers are its news.
-    toldFocus_ = kNone;
-    tellFocus({numbers.join(QStringLiteral(", "))});
+    return column;
+}
+
+// A reader says a label's news, then its name, and keeps quiet about a focus
+// that lands on an object with the name, role and place of the one it stands
+// on. So the numbers come as the news of the column's last counter, which
+// says its own number after them; if S comes again while the reader stands on
+// that counter, as the news of the focus's own control. The game's focus
+// stays where it was.
+void AccessibleForm::tellScore()
+{
+    const std::size_t focus = focusIndex();
+    const std::vector<std::size_t> column = scoreColumn();
+    if (focus == kNone || column.empty()) {
+        return;
+    }
+    const std::size_t last = column.back();
+    const std::size_t carrier = readerOn_ == last ? focus : last;
+    QStringList numbers;
+    for (const std::size_t index : column) {
+        if (index != carrier) {
+            numbers << spoken_[index].name();
+        }
+    }
+    landFocus(carrier, numbers.join(QStringLiteral(", ")));
+    // Its number as the reader reads it, though the counter ticks before.
+    if (carrier == last) {
+        static_cast<AccessibleControl*>(interfaceOf(last))->keepName(spoken_[last].name());
+    }
+    toldFocus_ = focus;
+    toldFocusName_ = toldNames_[focus];
 }
 
 void AccessibleForm::retireFocusObject(QAccessible::Id now)

@@ -52,6 +52,7 @@ private:
     const std::vector<std::size_t>& inView() const;
     QWidget* qtWidgetOf(std::size_t index) const;
     QAccessibleInterface* interfaceOf(std::size_t index) const;
+    std::vector<std::size_t> scoreColumn() const;
     // The control the reader's focus belongs on, kNone where there is none.
     std::size_t focusIndex() const;
     // Gives the control a fresh object, labelled by `news` where that is not
@@ -63,6 +64,9 @@ private:
     // The names heard with the focus, in reading order.
     QStringList tellNews(const std::vector<std::size_t>& now, Screen shown);
     void tellFocus(const QStringList& news);
+    // Lands the reader's focus on a fresh object of the control, labelled by
+    // `news`.
+    void landFocus(std::size_t index, const QString& news);
     // Keeps the objects the focus was told on for one more move, then lets
     // the older one go unless a control still uses it.
     void retireFocusObject(QAccessible::Id now);
@@ -77,6 +81,9 @@ private:
     std::vector<QString> toldNames_;
     std::size_t toldFocus_ = kNone;
     QString toldFocusName_;
+    // The control the reader's focus last landed on: the focus's own, or the
+    // counter that carried the numbers S asked for.
+    std::size_t readerOn_ = kNone;
     Screen toldScreen_ = Screen::Menu;
     // The objects the focus was told on last and the time before.
     std::array<QAccessible::Id, 2> focusObjects_{};
