@@ -181,6 +181,19 @@ int lackedWay(const char* /*from*/, const char* /*to*/)
 }
 constexpr std::array kLackedWays{lackedWay<0>, lackedWay<1>};
 
+// The rows every connection of this test steps through, as the engine itself
+// counts them.
+int rowsStepped = 0;
+int countRow(unsigned /*event*/, void* /*context*/, void* /*statement*/, void* /*unused*/)
+{
+    ++rowsStepped;
+    return 0;
+}
+int countRowsOf(sqlite3* db, char** /*error*/, const sqlite3_api_routines* /*api*/)
+{
+    return sqlite3_trace_v2(db, SQLITE_TRACE_ROW, countRow, nullptr);
+}
+
 // counter + 1 skipped draws, all unlike the step, then the step itself.
 QList<float> drawsEndingWith(int counter, float step) { return QList<float>(qMax(counter + 1, 0), 0.99f) << step; }
 
@@ -211,6 +224,12 @@ class TestStorage : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // Every connection opened from here on counts the rows it steps.
+        QCOMPARE(sqlite3_auto_extension(reinterpret_cast<void (*)()>(countRowsOf)), SQLITE_OK);
+    }
+
     void advanceCounter_data()
     {
         QTest::addColumn<int>("counter");
@@ -790,6 +809,11 @@ private slots:
         QTest::newRow("past 16 bits, one above") << QVariantList{70000} << 70001 << 0;
         QTest::newRow("a row without a score") << QVariantList{QVariant()} << 1 << -1;
         QTest::newRow("a row without a score comes last") << QVariantList{QVariant(), 100} << 200 << 0;
+        QVariantList thousand;
+        for (int listed = 1; listed <= 1000; ++listed) {
+            thousand << listed;
+        }
+        QTest::newRow("a thousand rows, one above the tenth") << thousand << 992 << 9;
     }
     void rankAmongTheBest()
     {
@@ -807,7 +831,11 @@ private slots:
         }
         hiScores_.execute(QStringLiteral("COMMIT"));
         RecordSet best;
+        rowsStepped = 0;
         QVERIFY(!hiscores::readBestFirst(hiScores_, best));
+        // However long the table, the list and the check step through no
+        // more than the ten rows shown.
+        QCOMPARE(rowsStepped, int(std::min<qsizetype>(saved.size(), 10)));
 
         QCOMPARE(int(hiscores::rankAmong(score, best)), rank);
     }
