@@ -1,6 +1,7 @@
 // The window as the player first sees it: every control in its design state,
 // the panels stacked so the menu hides the board, and the exit. The slots
 // that only look share one window; those that change one start their own.
+#include "app/controls/Colour.h"
 #include "app/controls/ControlTree.h"
 #include "app/controls/PictureFiles.h"
 #include "app/controls/RealTimeClock.h"
@@ -440,6 +441,72 @@ private slots:
         QVERIFY2(text.bottom() - metrics.descent() <= area.bottom(),
                  qPrintable(
                      QStringLiteral("baseline at %1 of %2").arg(text.bottom() - metrics.descent()).arg(area.bottom())));
+    }
+
+    // A name whose characters fall back to a taller face sits on its row's
+    // baseline as its neighbours do, and pushes no row below it down: each
+    // row's ink lies where the same text drawn on the row's baseline lies.
+    void listRowsStayLevelWhateverFaceTheyTake()
+    {
+        Label& names = window->ui().Label32;
+        const QString before = names.caption();
+        const QString tall = QStringLiteral("山田");
+        const QFontMetricsF metrics(names.qfont());
+        QTextLayout probe(tall, names.qfont());
+        probe.beginLayout();
+        QTextLine line = probe.createLine();
+        line.setLineWidth(metrics.horizontalAdvance(tall) * 2);
+        const qreal tallAscent = line.ascent();
+        probe.endLayout();
+        if (tallAscent < metrics.ascent() + 2) {
+            QSKIP("no installed face taller than the list's holds 山田 (fonts-droid-fallback has one)");
+        }
+        const QStringList rows{QString(), tall, QStringLiteral("Bob")};
+        names.setCaption(rows.join(QLatin1Char('\n')));
+        QImage drawn(names.pixelRect().size(), QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        {
+            QPainter painter(&drawn);
+            names.paint(painter);
+        }
+        names.setCaption(before);
+
+        QImage expected(drawn.size(), QImage::Format_RGB32);
+        expected.fill(drawn.pixel(0, 0));
+        std::vector<int> tops{0};
+        {
+            QPainter painter(&expected);
+            painter.setFont(names.qfont());
+            painter.setPen(toQColor(names.foreColor()));
+            for (const QString& row : rows) {
+                painter.drawText(QPointF(0, tops.back() + metrics.ascent()), row);
+                tops.push_back(int(std::ceil(tops.back() + metrics.lineSpacing())));
+            }
+        }
+        // The first and last lines holding ink between two rows' tops.
+        const auto inkBetween = [](const QImage& image, int from, int to) {
+            std::pair<int, int> lines{-1, -1};
+            for (int y = from; y < std::min(to, image.height()); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    if (image.pixel(x, y) != image.pixel(0, 0)) {
+                        lines = {lines.first < 0 ? y : lines.first, y};
+                        break;
+                    }
+                }
+            }
+            return lines;
+        };
+        for (std::size_t row = 1; row < std::size_t(rows.size()); ++row) {
+            const auto [drawnTop, drawnBottom] = inkBetween(drawn, tops[row], tops[row + 1]);
+            const auto [expectedTop, expectedBottom] = inkBetween(expected, tops[row], tops[row + 1]);
+            QVERIFY2(std::abs(drawnTop - expectedTop) <= 1 && std::abs(drawnBottom - expectedBottom) <= 1,
+                     qPrintable(QStringLiteral("row %1: ink on lines %2-%3, not %4-%5")
+                                    .arg(row)
+                                    .arg(drawnTop)
+                                    .arg(drawnBottom)
+                                    .arg(expectedTop)
+                                    .arg(expectedBottom)));
+        }
     }
 
     void quitLabelAndFramesWaitHidden()
