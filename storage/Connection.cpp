@@ -74,9 +74,9 @@ void Connection::openKeyed(const QString& file, const QByteArray& keyText)
     }
     // The engine takes a file of no bytes for a new database; it holds no
     // hi-score, so deleting it loses nothing.
-    if (struct stat status {}; ::fstat(checked.descriptor(), &status) == 0 && status.st_size == 0) {
-        throw DatabaseError(path, QStringLiteral("the file is empty: delete it, and %1")
-                                      .arg(QLatin1String(kMovedAwayFileIsMadeAnew)));
+    if (struct stat status{}; ::fstat(checked.descriptor(), &status) == 0 && status.st_size == 0) {
+        throw DatabaseError(
+            path, QStringLiteral("the file is empty: delete it, and %1").arg(QLatin1String(kMovedAwayFileIsMadeAnew)));
     }
 
     EngineHandle db = openEngine(path, keyText, false, path);

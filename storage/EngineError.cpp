@@ -77,7 +77,8 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     // A journal left by a crash is removed before the file is read again; the
     // engine says only that it could not delete it.
     // No write access the player gives themselves helps on a read-only disk.
-    const bool cannotWrite = primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || extended == SQLITE_IOERR_DELETE;
+    const bool cannotWrite =
+        primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || extended == SQLITE_IOERR_DELETE;
     if (cannotWrite && isOnReadOnlyMount(folderOf(file))) {
         return DatabaseError(file, systemRefusal(EROFS));
     }

@@ -30,7 +30,7 @@ const StepOfError kSteps[] = {
 
 QString systemRefusal(int error)
 {
-    const QString said = QString::fromStdString(std::generic_category().message(error));
+    QString said = QString::fromStdString(std::generic_category().message(error));
     for (const StepOfError& known : kSteps) {
         if (known.error == error) {
             return QStringLiteral("%1: %2").arg(said, QLatin1String(known.step));

@@ -468,8 +468,8 @@ private slots:
             QCoreApplication::sendPostedEvents();
         }
         const auto lastFocus = [] {
-            const auto found = std::find_if(heard.rbegin(), heard.rend(),
-                                            [](const Heard& h) { return h.type == QAccessible::Focus; });
+            const auto found =
+                std::find_if(heard.rbegin(), heard.rend(), [](const Heard& h) { return h.type == QAccessible::Focus; });
             return found == heard.rend() ? std::optional<Heard>() : std::optional<Heard>(*found);
         };
         const std::optional<Heard> before = lastFocus();

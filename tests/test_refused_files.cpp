@@ -224,7 +224,8 @@ public:
     explicit ReadOnlyMount(const QString& path) : path_(QFile::encodeName(path))
     {
         bound_ = ::mount(path_.constData(), path_.constData(), nullptr, MS_BIND, nullptr) == 0;
-        applied_ = bound_ && ::mount(nullptr, path_.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
+        applied_ =
+            bound_ && ::mount(nullptr, path_.constData(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) == 0;
     }
     ~ReadOnlyMount()
     {

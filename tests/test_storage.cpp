@@ -173,8 +173,7 @@ void leaveAsAKilledCopy(const QString& path)
 // Stand-ins for the first ways of moving a file without replacing one, on a
 // file system that lacks them and says so with these errors.
 std::array<int, 2> injectedErrors{};
-template <std::size_t Way>
-int lackedWay(const char* /*from*/, const char* /*to*/)
+template <std::size_t Way> int lackedWay(const char* /*from*/, const char* /*to*/)
 {
     errno = injectedErrors.at(Way);
     return -1;
@@ -582,8 +581,8 @@ private slots:
         QTest::newRow("a folder") << Damage::Folder << QStringList() << "it is a folder, not a file" + kMoveAway;
         QTest::newRow("no table temp") << Damage::None << QStringList{R"(DROP TABLE "temp")"}
                                        << "the table temp is missing" + kKeptCopyOrMoveAway;
-        QTest::newRow("no table hiscores")
-            << Damage::None << QStringList{"DROP TABLE hiscores"} << "the table hiscores is missing" + kKeptCopyOrMoveAway;
+        QTest::newRow("no table hiscores") << Damage::None << QStringList{"DROP TABLE hiscores"}
+                                           << "the table hiscores is missing" + kKeptCopyOrMoveAway;
         QTest::newRow("hiscores columns swapped")
             << Damage::None
             << QStringList{"DROP TABLE hiscores",
@@ -601,7 +600,8 @@ private slots:
         QTest::newRow("hiscores a view") << Damage::None
                                          << QStringList{"DROP TABLE hiscores",
                                                         "CREATE VIEW hiscores AS SELECT 1 nome, 2 punteggio, 3 livello"}
-                                         << "hiscores is a view, not a table, and the game cannot write to it" + kKeptCopyOrMoveAway;
+                                         << "hiscores is a view, not a table, and the game cannot write to it" +
+                                                kKeptCopyOrMoveAway;
         QTest::newRow("hiscores a fourth column that must be filled")
             << Damage::None
             << QStringList{"DROP TABLE hiscores",
@@ -671,7 +671,8 @@ private slots:
         QTest::newRow("below a regular file") << "afile/qb.mdb"
                                               << "cannot create the folder %1/afile: Not a directory" + fileInTheWay;
         QTest::newRow("two folders below a regular file")
-            << "afile/sub/qb.mdb" << "cannot create the folder %1/afile/sub: Not a directory" + fileInTheWay;
+            << "afile/sub/qb.mdb"
+            << "cannot create the folder %1/afile/sub: Not a directory" + fileInTheWay;
         QTest::newRow("in a folder that is a link to nowhere")
             << "alink/qb.mdb"
             << "the folder %1/alink is a link to %1/nowhere, which is not there: point the link at a folder, or "

@@ -373,7 +373,8 @@ void AccessibleForm::landFocus(std::size_t index, const QString& news)
 std::vector<std::size_t> AccessibleForm::scoreColumn() const
 {
     const ControlRow* totalRow = controlRow("total", screen(form_.controls()));
-    const std::size_t total = totalRow ? indexOf_.value(totalRow->control(form_.controls(), form_.game()), kNone) : kNone;
+    const std::size_t total =
+        totalRow ? indexOf_.value(totalRow->control(form_.controls(), form_.game()), kNone) : kNone;
     std::vector<std::size_t> column;
     for (const std::size_t index : inView()) {
         if (spoken_[index].value) {
