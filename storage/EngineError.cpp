@@ -74,14 +74,14 @@ DatabaseError engineError(sqlite3* db, int resultCode, const QString& file)
     if (db && (sqlite3_extended_errcode(db) & 0xff) == primary) {
         extended = sqlite3_extended_errcode(db);
     }
-    // A journal left by a crash is removed before the file is read again; the
-    // engine says only that it could not delete it.
     // No write access the player gives themselves helps on a read-only disk.
     const bool cannotWrite =
         primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || extended == SQLITE_IOERR_DELETE;
     if (cannotWrite && isOnReadOnlyMount(folderOf(file))) {
         return DatabaseError(file, systemRefusal(EROFS));
     }
+    // A journal left by a crash is removed before the file is read again; the
+    // engine says only that it could not delete it.
     if (extended == SQLITE_IOERR_DELETE && folderIsReadOnly(file)) {
         return DatabaseError(file, QStringLiteral("the journal a crash left beside it must be removed first, and its "
                                                   "folder %1 cannot be written by you: ask the folder's owner for "
