@@ -80,7 +80,7 @@ void addRows(Player& p)
         const char* name;
         int score, level;
     } rows[] = {{"Ada", 61230, 4}, {"Grace", 48710, 3},   {"Linus", 31020, 2}, {"Margaret", 24990, 2},
-                {"Ken", 15480, 1}, {"Barbara", 14020, 1}, {"Edsger", 12960, 1}};
+                {"山田", 15480, 1}, {"Barbara", 14020, 1}, {"Edsger", 12960, 1}};
     for (const auto& row : rows) {
         p.game().cn.addRow(QStringLiteral("hiscores"), {QString::fromUtf8(row.name), row.score, row.level});
     }
