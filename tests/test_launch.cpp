@@ -267,10 +267,10 @@ private slots:
         QTest::newRow("unknown") << QStringList{"--nonsense"} << "" << 2 << notUnderstood("--nonsense") << "";
         QTest::newRow("the game, no display named") << QStringList() << "" << 1 << noDisplay << "";
         QTest::newRow("the game, a display out of reach") << QStringList() << ":31999" << 1 << noDisplay << "";
-        for (const QString& option : {"--help", "--version"}) {
-            QTest::addRow("%s into a full disk", qPrintable(option))
+        for (const char* option : {"--help", "--version"}) {
+            QTest::addRow("%s into a full disk", option)
                 << QStringList{option} << "" << 1 << unwritten.arg("No space left on device") << ">/dev/full";
-            QTest::addRow("%s, output closed", qPrintable(option))
+            QTest::addRow("%s, output closed", option)
                 << QStringList{option} << "" << 1 << unwritten.arg("Bad file descriptor") << ">&-";
         }
     }

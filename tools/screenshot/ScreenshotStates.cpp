@@ -79,7 +79,7 @@ void addRows(Player& p)
     const struct {
         const char* name;
         int score, level;
-    } rows[] = {{"Ada", 61230, 4}, {"Grace", 48710, 3},   {"Linus", 31020, 2}, {"Margaret", 24990, 2},
+    } rows[] = {{"Ada", 61230, 4},  {"Grace", 48710, 3},   {"Linus", 31020, 2}, {"Margaret", 24990, 2},
                 {"山田", 15480, 1}, {"Barbara", 14020, 1}, {"Edsger", 12960, 1}};
     for (const auto& row : rows) {
         p.game().cn.addRow(QStringLiteral("hiscores"), {QString::fromUtf8(row.name), row.score, row.level});
