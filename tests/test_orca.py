@@ -69,11 +69,13 @@ STEPS = {
     "to exit": (["Down"] * 4, [r"exit " + BUTTON + r"\."]),
     "exit": (["Return"], []),
 }
-# Steps whose words Orca 48 may begin and then cut for the echo of the very
-# key that brought them: it can hear the key after the game has answered it.
-# What it then begins, the echo in place of the rest of the box's title and
-# text, is heard instead.
-CUT_BY_THE_KEY = {"quit": [r"alert QUORBIT\.", r"escape", r"Yes " + BUTTON + r"\."]}
+# Steps whose words Orca 48 may cut for the echo of the very key that brought
+# them: it can hear the key after the game has answered it. The box's title
+# may have begun before the echo, or its speech may have been stopped before
+# it began; the focus on the box's first button comes after the echo and is
+# heard either way. Only Orca 48 names a button "button" alone, so Orca 43
+# must say the whole box.
+CUT_BY_THE_KEY = {"quit": [r"escape", r"Yes button\."]}
 STEP_SECONDS = 60  # a bound for a step that never comes, not a wait
 COUNTERS = ["prev level", "time bonus", "fast click", "clicks", "points", "door", "squares", "total"]
 ROWS, COLUMNS = 14, 22
@@ -360,7 +362,11 @@ def main():
             review = player.review_window()
             board_from(review)
             check_counters(review)
-            for name in ["quit", "yes", "name entry", "letter A", "letter d", "letter a", "save the name", "close the list"]:
+            player.step("quit")
+            # However much of the box Orca said, flat review reads its question.
+            question = player.review_line("Insert+KP_Home")
+            assert "Are you sure you want to quit?" in question, "flat review of the quit box: %s" % question
+            for name in ["yes", "name entry", "letter A", "letter d", "letter a", "save the name", "close the list"]:
                 player.step(name)
             # A second game in the same run, minimised while it counts down:
             # flat review still sees every control in view, counters with
